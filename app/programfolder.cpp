@@ -1,0 +1,21 @@
+#include "programfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace ProgramFolder {
+
+QString Path()
+{
+    // applicationDirPath() resolves symbolic links to the executable, so a
+    // launcher link on the user's path still finds the pictures beside the
+    // real program.
+    return QCoreApplication::applicationDirPath();
+}
+
+QString FilePath(const QString &fileName)
+{
+    return Path() + QLatin1Char('/') + fileName;
+}
+
+} // namespace ProgramFolder

@@ -1,0 +1,14 @@
+// Where the program's own files (the answer pictures) are found.
+#pragma once
+
+#include <QString>
+
+namespace ProgramFolder {
+
+/// The folder that holds the running executable, without a trailing separator.
+QString Path();
+
+/// The full path of a file beside the executable.
+QString FilePath(const QString &fileName);
+
+} // namespace ProgramFolder

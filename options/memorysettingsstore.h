@@ -1,0 +1,21 @@
+// A settings store held in memory, for tests.
+#pragma once
+
+#include "settingsstore.h"
+
+#include <QMap>
+
+class MemorySettingsStore final : public SettingsStore
+{
+public:
+    QString Read(const QString &key, const QString &defaultText) override;
+    void Write(const QString &key, const QString &text) override;
+    bool Commit() override;
+    QString Location() const override;
+
+    /// The stored values, as a test sees them.
+    QMap<QString, QString> values;
+    /// Makes Commit() fail, as a read-only file would.
+    bool failCommit = false;
+    int commitCount = 0;
+};

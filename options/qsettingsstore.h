@@ -1,0 +1,22 @@
+// The options kept with QSettings in the platform's native per-user format:
+// on Linux Tallyfox/Tallyfox.conf under the user's configuration folder.
+#pragma once
+
+#include "settingsstore.h"
+
+#include <QSettings>
+
+class QSettingsStore final : public SettingsStore
+{
+public:
+    /// The store of organisation and application "Tallyfox".
+    QSettingsStore();
+
+    QString Read(const QString &key, const QString &defaultText) override;
+    void Write(const QString &key, const QString &text) override;
+    bool Commit() override;
+    QString Location() const override;
+
+private:
+    QSettings m_settings;
+};

@@ -1,0 +1,46 @@
+#include "answercheck.h"
+
+#include "numbertext.h"
+
+AnswerProblem FindAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
+                                const QLocale &locale)
+{
+    if (answer.isEmpty())
+        return AnswerProblem::AnswerMissing;
+    if (!IsNumber(answer, locale))
+        return AnswerProblem::AnswerNotNumber;
+    if (isDivision) {
+        if (remainder.isEmpty())
+            return AnswerProblem::RemainderMissing;
+        if (!IsNumber(remainder, locale))
+            return AnswerProblem::RemainderNotNumber;
+    }
+    return AnswerProblem::None;
+}
+
+QString AnswerProblemMessage(AnswerProblem problem)
+{
+    switch (problem) {
+    case AnswerProblem::AnswerMissing:
+    case AnswerProblem::RemainderMissing:
+        return QStringLiteral("You must supply an answer");
+    case AnswerProblem::AnswerNotNumber:
+    case AnswerProblem::RemainderNotNumber:
+        return QStringLiteral("You must enter a valid number");
+    case AnswerProblem::None:
+        break;
+    }
+    return {};
+}
+
+bool IsRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
+                   const QString &answer, const QString &remainder)
+{
+    // Exact comparison on purpose: the right values are whole numbers, so
+    // 2.5 is wrong for 5 / 2 while 12.0 is right for 12.
+    if (LeadingNumber(answer) != expectedAnswer)
+        return false;
+    if (op == Operation::Division)
+        return LeadingNumber(remainder) == expectedRemainder;
+    return true;
+}

@@ -1,0 +1,207 @@
+#include "numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool IsBlank(QChar c)
+{
+    return c.isSpace();
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool IsExponentMark(QChar c)
+{
+    return c == QLatin1Char('e') || c == QLatin1Char('E');
+}
+
+// The pieces of a number found in a text, kept apart so that the value can
+// be computed by one routine whatever decimal separator the text used.
+struct NumberParts
+{
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+    bool exponentNegative = false;
+    std::string exponentDigits;
+    qsizetype end = 0; // index just past the last character used
+};
+
+// Reads sign, digits, separator and exponent from @p pos on. The exponent
+// is taken only when digits follow it: "1e" is the number 1 followed by "e".
+NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decimalSeparator)
+{
+    NumberParts parts;
+    const qsizetype size = text.size();
+    if (pos < size && (text[pos] == QLatin1Char('+') || text[pos] == QLatin1Char('-'))) {
+        parts.negative = text[pos] == QLatin1Char('-');
+        ++pos;
+    }
+    while (pos < size && IsDigit(text[pos]))
+        parts.integerDigits.push_back(static_cast<char>(text[pos++].unicode()));
+    if (!decimalSeparator.isEmpty() && text.mid(pos, decimalSeparator.size()) == decimalSeparator) {
+        qsizetype after = pos + decimalSeparator.size();
+        std::string fraction;
+        while (after < size && IsDigit(text[after]))
+            fraction.push_back(static_cast<char>(text[after++].unicode()));
+        // A lone separator is not part of a number ("." or "-.").
+        if (!parts.integerDigits.empty() || !fraction.empty()) {
+            parts.fractionDigits = std::move(fraction);
+            pos = after;
+        }
+    }
+    parts.end = pos;
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        return parts;
+
+    if (pos < size && IsExponentMark(text[pos])) {
+        qsizetype after = pos + 1;
+        bool exponentNegative = false;
+        if (after < size && (text[after] == QLatin1Char('+') || text[after] == QLatin1Char('-'))) {
+            exponentNegative = text[after] == QLatin1Char('-');
+            ++after;
+        }
+        std::string exponent;
+        while (after < size && IsDigit(text[after]))
+            exponent.push_back(static_cast<char>(text[after++].unicode()));
+        if (!exponent.empty()) {
+            parts.exponentNegative = exponentNegative;
+            parts.exponentDigits = std::move(exponent);
+            parts.end = after;
+        }
+    }
+    return parts;
+}
+
+bool HasDigits(const NumberParts &parts)
+{
+    return !parts.integerDigits.empty() || !parts.fractionDigits.empty();
+}
+
+// Strips leading zeros so that a text of any length maps to a short exponent.
+std::string WithoutLeadingZeros(const std::string &digits)
+{
+    const auto first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+double ValueOf(const NumberParts &parts)
+{
+    if (!HasDigits(parts))
+        return 0.0;
+
+    // The exponent is clamped: anything beyond a few thousand already
+    // overflows or underflows a double, whatever the digits.
+    constexpr long long exponentClamp = 100000;
+    const std::string exponentDigits = WithoutLeadingZeros(parts.exponentDigits);
+    long long exponent = 0;
+    if (exponentDigits.size() > 6) {
+        exponent = exponentClamp;
+    } else if (!exponentDigits.empty()) {
+        exponent = std::stoll(exponentDigits);
+    }
+    if (parts.exponentNegative)
+        exponent = -exponent;
+
+    // Rebuild a compact plain number for from_chars, which is exact and
+    // independent of the C locale. Very long digit runs are folded into the
+    // exponent so that the text handed over stays short.
+    const std::string integerDigits = WithoutLeadingZeros(parts.integerDigits);
+    std::string mantissa;
+    long long scale = 0;
+    if (!integerDigits.empty()) {
+        constexpr std::size_t keep = 800;
+        if (integerDigits.size() > keep) {
+            mantissa = integerDigits.substr(0, keep);
+            scale = static_cast<long long>(integerDigits.size() - keep);
+        } else {
+            mantissa = integerDigits + parts.fractionDigits.substr(
+                                           0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
+            scale = -static_cast<long long>(mantissa.size() - integerDigits.size());
+        }
+    } else {
+        const auto firstNonZero = parts.fractionDigits.find_first_not_of('0');
+        if (firstNonZero == std::string::npos)
+            return parts.negative ? -0.0 : 0.0;
+        mantissa = parts.fractionDigits.substr(firstNonZero, 800);
+        scale = -static_cast<long long>(firstNonZero + mantissa.size());
+    }
+    if (mantissa.empty())
+        mantissa = "0";
+    const long long totalExponent = exponent + scale;
+
+    const double huge = std::numeric_limits<double>::infinity();
+    // Magnitude check before from_chars: mantissa has at most 800 digits.
+    const long long magnitude = totalExponent + static_cast<long long>(mantissa.size());
+    double value = 0.0;
+    if (magnitude > 400) {
+        value = huge;
+    } else if (magnitude < -400) {
+        value = 0.0;
+    } else {
+        const std::string plain = mantissa + 'e' + std::to_string(totalExponent);
+        const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+        if (result.ec == std::errc::result_out_of_range)
+            value = magnitude > 0 ? huge : 0.0;
+    }
+    return parts.negative ? -value : value;
+}
+
+} // namespace
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    return ValueOf(ReadNumber(text, pos, QStringLiteral(".")));
+}
+
+std::optional<double> NumberValue(const QString &text, const QLocale &locale)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    if (begin == end)
+        return std::nullopt;
+
+    const QString number = text.mid(begin, end - begin);
+    const NumberParts parts = ReadNumber(number, 0, locale.decimalPoint());
+    if (!HasDigits(parts) || parts.end != number.size())
+        return std::nullopt;
+    const double value = ValueOf(parts);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool IsNumber(const QString &text, const QLocale &locale)
+{
+    return NumberValue(text, locale).has_value();
+}
+
+QString WholeNumberText(double value)
+{
+    // Every whole number up to 2^53 is exact in a double and in a 64-bit
+    // integer, so it converts without rounding; beyond that fall back to the
+    // fixed-point form, which never uses an exponent or grouping.
+    constexpr double exactLimit = 9007199254740992.0;
+    if (std::isfinite(value) && std::fabs(value) <= exactLimit) {
+        const auto whole = static_cast<long long>(std::nearbyint(value));
+        return QString::number(whole);
+    }
+    if (!std::isfinite(value))
+        return std::isnan(value) ? QStringLiteral("0")
+                                 : (value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf"));
+    return QString::number(value, 'f', 0);
+}

@@ -1,0 +1,32 @@
+// The text rules shared by the whole program: reading the number at the
+// start of a text, deciding whether a whole text is a number, and writing a
+// whole number for display.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+/// The value of the number at the start of @p text: leading blanks skipped,
+/// then an optional sign, digits with at most one full stop as the decimal
+/// point (whatever the locale) and an optional exponent (E or e, then an
+/// optionally signed whole number). Reading stops at the first character
+/// that cannot continue the number; no number at the start gives 0.
+/// Defined for every text: a value too large for a double gives plus or
+/// minus infinity, one too small gives zero.
+double LeadingNumber(const QString &text);
+
+/// The value of @p text when the whole of it, apart from blanks around it,
+/// is one number as @p locale writes it: an optional sign (+ or -), digits
+/// with at most one of the locale's decimal separator, and an optional
+/// exponent. Digit grouping, currency signs and signs after the digits are
+/// not accepted, nor are values beyond the range of a double.
+std::optional<double> NumberValue(const QString &text, const QLocale &locale = QLocale::system());
+
+/// Whether NumberValue() accepts the text.
+bool IsNumber(const QString &text, const QLocale &locale = QLocale::system());
+
+/// A whole number in plain decimal digits, with a leading minus sign when
+/// negative and no blank, grouping or decimal part: 42, -7, 9999800001.
+QString WholeNumberText(double value);

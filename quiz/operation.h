@@ -1,0 +1,32 @@
+// The four operations a question can use. The number of an operation also
+// indexes the option control arrays and suffixes the settings keys.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+enum class Operation : std::uint8_t {
+    Addition = 0,
+    Subtraction = 1,
+    Multiplication = 2,
+    Division = 3,
+};
+
+inline constexpr int operationCount = 4;
+
+inline constexpr std::array<Operation, operationCount> allOperations = {
+    Operation::Addition, Operation::Subtraction, Operation::Multiplication, Operation::Division};
+
+/// The index of an operation in the option arrays (0 to 3).
+constexpr int IndexOf(Operation op)
+{
+    return static_cast<int>(op);
+}
+
+/// The caption of the operation's check box, e.g. "Addition".
+QString OperationName(Operation op);
+
+/// The sign shown between the operands: "+", "-", "x" (the letter) or "/".
+QString OperationSign(Operation op);

@@ -1,0 +1,97 @@
+#include "questiongenerator.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+double Int(double x)
+{
+    return std::floor(x);
+}
+
+// Int((M + 1) * r): 0 to M.
+double DrawOperand(double largest, RandomSource &random)
+{
+    return Int((largest + 1) * random.Next());
+}
+
+// Int(r * M) + 1: 1 to M, the divisor range.
+double DrawDivisor(double largest, RandomSource &random)
+{
+    return Int(random.Next() * largest) + 1;
+}
+
+} // namespace
+
+std::optional<Operation> PickOperation(const std::array<bool, operationCount> &enabled,
+                                       RandomSource &random)
+{
+    bool any = false;
+    for (bool e : enabled)
+        any = any || e;
+    if (!any)
+        return std::nullopt;
+
+    for (;;) {
+        const auto n = static_cast<int>(Int(random.Next() * operationCount));
+        if (n >= 0 && n < operationCount && enabled[static_cast<std::size_t>(n)])
+            return static_cast<Operation>(n);
+    }
+}
+
+Question DrawQuestion(Operation op, double largest, bool allowNegative, RandomSource &random)
+{
+    Question q;
+    q.operation = op;
+    switch (op) {
+    case Operation::Division:
+        q.first = DrawOperand(largest, random);
+        q.second = DrawDivisor(largest, random);
+        // A dividend of 0 keeps any divisor; otherwise the divisor may not exceed it.
+        if (q.first != 0) {
+            while (q.first < q.second)
+                q.second = DrawDivisor(largest, random);
+        }
+        break;
+    case Operation::Addition:
+    case Operation::Multiplication:
+        q.first = DrawOperand(largest, random);
+        q.second = DrawOperand(largest, random);
+        break;
+    case Operation::Subtraction:
+        q.first = DrawOperand(largest, random);
+        q.second = DrawOperand(largest, random);
+        if (!allowNegative) {
+            while (q.first < q.second)
+                q.second = DrawOperand(largest, random);
+        }
+        break;
+    }
+    ComputeAnswer(q);
+    return q;
+}
+
+void ComputeAnswer(Question &q)
+{
+    switch (q.operation) {
+    case Operation::Addition:
+        q.expectedAnswer = q.first + q.second;
+        break;
+    case Operation::Subtraction:
+        q.expectedAnswer = q.first - q.second;
+        break;
+    case Operation::Multiplication:
+        q.expectedAnswer = q.first * q.second;
+        break;
+    case Operation::Division: {
+        q.expectedAnswer = Int(q.first / q.second);
+        // Both operands are whole numbers within 32 bits; the remainder is
+        // that of the integer division.
+        const auto dividend = static_cast<std::int32_t>(std::nearbyint(q.first));
+        const auto divisor = static_cast<std::int32_t>(std::nearbyint(q.second));
+        q.expectedRemainder = divisor == 0 ? 0.0 : static_cast<double>(dividend % divisor);
+        break;
+    }
+    }
+}

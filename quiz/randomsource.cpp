@@ -1,0 +1,28 @@
+#include "randomsource.h"
+
+#include <QTime>
+
+DefaultRandomSource::DefaultRandomSource(std::uint64_t seed) : m_engine(seed) {}
+
+std::uint64_t DefaultRandomSource::TimeOfDaySeed()
+{
+    return static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+double DefaultRandomSource::Next()
+{
+    // The top 53 bits scaled by 2^-53: every value is exact and the largest
+    // is 1 - 2^-53. (std::generate_canonical may round up to 1.)
+    return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
+}
+
+ScriptedRandomSource::ScriptedRandomSource(QList<double> values) : m_values(std::move(values)) {}
+
+double ScriptedRandomSource::Next()
+{
+    if (m_values.isEmpty())
+        return 0.0;
+    const double value = m_values.at(m_drawn % m_values.size());
+    ++m_drawn;
+    return value;
+}

@@ -1,0 +1,51 @@
+// Uniform random values in [0, 1) for the question draws, behind an
+// interface so that tests can script the draws.
+#pragma once
+
+#include <QList>
+
+#include <cstdint>
+#include <random>
+
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+
+    /// The next value, uniform in [0, 1) and never 1.
+    virtual double Next() = 0;
+};
+
+/// The program's generator: 64-bit Mersenne Twister, 53 random bits a value.
+class DefaultRandomSource final : public RandomSource
+{
+public:
+    explicit DefaultRandomSource(std::uint64_t seed);
+
+    /// Seeded from the current time of day, as the program does once at start-up.
+    static std::uint64_t TimeOfDaySeed();
+
+    /// The largest value Next() can return: 1 - 2^-53.
+    static constexpr double largestValue = 1.0 - 0x1.0p-53;
+
+    double Next() override;
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+/// Returns the given values in order, then starts again from the first.
+class ScriptedRandomSource final : public RandomSource
+{
+public:
+    explicit ScriptedRandomSource(QList<double> values);
+
+    double Next() override;
+
+    /// How many values have been drawn so far.
+    qsizetype drawCount() const { return m_drawn; }
+
+private:
+    QList<double> m_values;
+    qsizetype m_drawn = 0;
+};
