@@ -1,8 +1,55 @@
-// Starts the program: one main window; closing it ends the program.
+// Starts the program: the main window, centred on the screen; closing it
+// ends the program.
+#include "appidentity.h"
+#include "options/qsettingsstore.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/usermessages.h"
+
 #include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display Qt would stop with a platform plugin error; say what to do instead.
+bool HasDisplay()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!HasDisplay()) {
+        std::fprintf(stderr,
+                     "Tallyfox needs a desktop to show its window, and none was found.\n"
+                     "Start it from a desktop session, or under a virtual display:\n"
+                     "    xvfb-run %s\n",
+                     argc > 0 ? argv[0] : "tallyfox");
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(AppIdentity::Title());
+    QApplication::setOrganizationName(AppIdentity::Title());
+    QApplication::setApplicationVersion(AppIdentity::VersionText());
+    QApplication::setDesktopFileName(QStringLiteral("org.tallyfox.Tallyfox"));
+
+    QSettingsStore settings;
+    MessageBoxMessages messages;
+    MainWindow window(settings, messages);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                               screen->availableGeometry()));
+    }
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,38 @@
+#include "limitedlineedit.h"
+
+#include <algorithm>
+
+LimitedLineEdit::LimitedLineEdit(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textEdited, this, &LimitedLineEdit::FitLimitToText);
+}
+
+void LimitedLineEdit::setUserMaxLength(int length)
+{
+    m_userMaxLength = std::max(0, length);
+    FitLimitToText();
+}
+
+void LimitedLineEdit::setProgramText(const QString &text)
+{
+    if (text.size() > maxLength())
+        setMaxLength(static_cast<int>(text.size()));
+    setText(text);
+    FitLimitToText();
+}
+
+void LimitedLineEdit::FitLimitToText()
+{
+    const int wanted = std::max(m_userMaxLength, static_cast<int>(text().size()));
+    if (wanted == maxLength())
+        return;
+    // Changing the limit resets the cursor; keep where the user was editing.
+    const int cursor = cursorPosition();
+    const int selectionStart = this->selectionStart();
+    const int selectionLength = static_cast<int>(selectedText().size());
+    setMaxLength(wanted);
+    if (selectionStart >= 0 && selectionLength > 0)
+        setSelection(selectionStart, selectionLength);
+    else
+        setCursorPosition(cursor);
+}

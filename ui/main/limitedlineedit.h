@@ -1,0 +1,27 @@
+// A line edit whose length limit holds for what the user types or pastes
+// only: a longer text set by the program is shown whole, and the user can
+// shorten it but not lengthen it.
+#pragma once
+
+#include <QLineEdit>
+
+class LimitedLineEdit : public QLineEdit
+{
+public:
+    explicit LimitedLineEdit(QWidget *parent = nullptr);
+
+    /// The most characters the user can bring the text to by typing or pasting.
+    void setUserMaxLength(int length);
+    int userMaxLength() const { return m_userMaxLength; }
+
+    /// Sets the text from the program, never cut to the limit. Emits
+    /// textChanged when the text differs, as any change does.
+    void setProgramText(const QString &text);
+
+private:
+    // QLineEdit cuts whatever exceeds maxLength, so maxLength follows the
+    // longer of the user's limit and the text on show.
+    void FitLimitToText();
+
+    int m_userMaxLength = 32767;
+};

@@ -1,0 +1,23 @@
+// A check box with the program's three Values (0 unticked, 1 ticked,
+// 2 greyed) whose clicks only ever tick or untick it: the greyed state can
+// come from the settings file, never from a click.
+#pragma once
+
+#include <QCheckBox>
+
+class TwoStateCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+    /// 0 unticked, 1 ticked, 2 greyed.
+    int value() const;
+
+    /// Sets the Value; a different Value emits stateChanged at once.
+    /// Values other than 0, 1 and 2 are ignored.
+    void setValue(int value);
+
+protected:
+    // A click on a greyed box ticks it.
+    void nextCheckState() override;
+};

@@ -1,0 +1,27 @@
+// Turning the window design's measures into Qt's: twips to pixels, the
+// design's font, and the background colours of text boxes.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+/// 15 twips make a pixel at 96 dots per inch.
+constexpr int Twips(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+/// A rectangle given in twips (left, top, width, height).
+constexpr QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+/// The window's sans-serif face at @p pointSize.
+QFont DesignFont(double pointSize, bool bold = false);
+
+/// Sets the background (base) colour of a text box.
+void SetBackColor(QWidget *box, const QColor &color);
