@@ -146,6 +146,14 @@ private Q_SLOTS:
         QTest::keyClick(t.edit("txtUserAnswer"), Qt::Key_Enter);
         QCOMPARE(t.button("cmdAnswer")->text(), "Check Answer");
         QCOMPARE(t.window.quizState().tally.totalQuestions(), 0);
+
+        // Once the button has the focus, the keyboard presses it.
+        QTest::keyClick(t.edit("txtUserAnswer"), Qt::Key_Tab);
+        QCOMPARE(t.focusName(), "cmdAnswer");
+        QTest::keyClick(t.button("cmdAnswer"), Qt::Key_Return);
+        QCOMPARE(t.window.quizState().tally.totalQuestions(), 1);
+        QTest::keyClick(t.button("cmdAnswer"), Qt::Key_Space);
+        QCOMPARE(t.button("cmdAnswer")->text(), "Check Answer");
     }
 
     void resetWhileAQuestionIsOpen()

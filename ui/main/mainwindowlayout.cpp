@@ -143,7 +143,7 @@ void MainWindow::CreateOptionsFrame()
     chkScore->setAccessibleName(QStringLiteral("Show progressive score"));
     cmdResetScore = Place(new QPushButton(QStringLiteral("Reset Score"), fraOptions),
                           QStringLiteral("cmdResetScore"), TwipsRect(3000, 3360, 1335, 375), font);
-    cmdResetScore->setAutoDefault(false);
+    cmdResetScore->setAutoDefault(true);
 }
 
 void MainWindow::CreateQuizArea()
@@ -189,9 +189,10 @@ void MainWindow::CreateQuizArea()
     cmdAnswer = Place(new QPushButton(QStringLiteral("Next Question"), client),
                       QStringLiteral("cmdAnswer"), TwipsRect(5640, 3720, 2175, 495),
                       DesignFont(captionPointSize));
-    // Not a default button: Enter in an answer box must not press it.
-    cmdAnswer->setAutoDefault(false);
+    // Never the window's default button, so Enter in an answer box does not
+    // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
+    cmdAnswer->setAutoDefault(true);
 }
 
 void MainWindow::CreateStatusBar()
