@@ -1,0 +1,42 @@
+# Installation: the program and its pictures in one folder of their own, a
+# launcher link on the user's path, and the desktop entry, icons and AppStream data.
+
+# Reverse-DNS id of the maker's domain, www.tallyfox-learning.example.org
+# (a hyphen becomes an underscore in such ids).
+set(TALLYFOX_APP_ID "org.example.tallyfox_learning.Tallyfox")
+set(tallyfox_program_dir ${CMAKE_INSTALL_LIBDIR}/tallyfox)
+
+# The program reads its pictures from its own folder, so they go beside it.
+install(TARGETS tallyfox RUNTIME DESTINATION ${tallyfox_program_dir})
+install(FILES assets/blank.jpg assets/right.jpg assets/wrong.jpg DESTINATION ${tallyfox_program_dir})
+
+# A relative link, so the installed tree can be moved (DESTDIR, packaging). The
+# program resolves the link through /proc/self/exe and still finds its pictures.
+file(RELATIVE_PATH tallyfox_link_target ${CMAKE_INSTALL_FULL_BINDIR}
+    ${CMAKE_INSTALL_FULL_LIBDIR}/tallyfox/tallyfox)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
+file(CREATE_LINK ${tallyfox_link_target} ${CMAKE_BINARY_DIR}/launcher/tallyfox SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/launcher/tallyfox DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+configure_file(assets/desktop/tallyfox.desktop.in
+    ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.desktop @ONLY)
+configure_file(assets/desktop/tallyfox.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+foreach(size 16 32)
+    install(FILES assets/icons/tallyfox-${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${TALLYFOX_APP_ID}.png)
+endforeach()
+install(FILES assets/icons/tallyfox.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${TALLYFOX_APP_ID}.svg)
+
+# A program started through a link must still find its pictures.
+if(TALLYFOX_BUILD_TESTS)
+    add_subdirectory(tests/install)
+endif()

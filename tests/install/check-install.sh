@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Checks an installed Tallyfox tree: the launcher on the path resolves to the real
+# program, and the program's folder holds the three pictures it loads at run time.
+# Usage: check-install.sh <installed prefix, e.g. $DESTDIR/usr>
+set -euo pipefail
+prefix=$1
+fail() { echo "install check: $*" >&2; exit 1; }
+
+launcher="$prefix/bin/tallyfox"
+[ -L "$launcher" ] || fail "$launcher is not a link"
+case "$(readlink "$launcher")" in
+    /*) fail "the launcher link is absolute: $(readlink "$launcher")" ;;
+esac
+program=$(readlink -f "$launcher")
+[ -f "$program" ] && [ -x "$program" ] || fail "the launcher does not lead to a program: $program"
+folder=$(dirname "$program")
+[ "$folder" != "$(cd "$prefix/bin" && pwd -P)" ] || fail "the program lies in bin/ itself"
+
+for picture in blank.jpg right.jpg wrong.jpg; do
+    file="$folder/$picture"
+    [ -f "$file" ] || fail "$picture is missing beside $program"
+    # Every JPEG file starts with the bytes FF D8 FF.
+    [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' \n')" = "ffd8ff" ] || fail "$picture is not a JPEG"
+done
+
+desktop=$(find "$prefix/share/applications" -name '*.desktop')
+[ "$(echo "$desktop" | wc -l)" -eq 1 ] || fail "expected one desktop file, found: $desktop"
+id=$(basename "$desktop" .desktop)
+grep -qx "Exec=tallyfox" "$desktop" || fail "the desktop entry does not start the launcher"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not named $id"
+for icon in 16x16/apps/$id.png 32x32/apps/$id.png scalable/apps/$id.svg; do
+    [ -f "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon is missing"
+done
+[ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "AppStream data $id.metainfo.xml is missing"
+echo "install check: $launcher -> $program, pictures and desktop files in place"

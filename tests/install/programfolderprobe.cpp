@@ -1,0 +1,12 @@
+// Prints the program folder as the program itself finds it; run by tst_launcherlink.
+#include "app/programfolder.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream(stdout) << ProgramFolder::Path() << Qt::endl;
+    return 0;
+}

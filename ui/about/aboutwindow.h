@@ -1,0 +1,28 @@
+// frmAbout: the modal About box with the program's title, version and web address.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class AboutWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget *parent = nullptr);
+
+    /// Escape and the close box press OK, the window's cancel button.
+    void reject() override;
+
+private:
+    void Form_Load();
+    void cmdOK_Click();
+
+    QPushButton *m_cmdOK;
+    QLabel *m_lblVersion;
+};
+
+/// Loads a new About window and shows it modally; returns once it is closed and gone.
+void ShowAboutWindow(QWidget *parent);

@@ -1,0 +1,14 @@
+// The program's two icons: the pie-chart application icon and the information sign.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+/// The application icon: a tilted pie chart, 16 and 32 pixels (and scalable where SVG loads).
+QIcon AppIcon();
+
+/// The information sign of the About window: a white "i" on a dark-blue disc.
+QIcon InformationIcon();
+
+/// The 32 x 32 application icon as the About window shows it.
+QPixmap AppIconPixmap32();
