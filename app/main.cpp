@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
-
 #include <cstdio>
 
 namespace {
@@ -41,7 +40,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(AppIdentity::Title());
     QApplication::setOrganizationName(AppIdentity::Title());
     QApplication::setApplicationVersion(AppIdentity::VersionText());
-    QApplication::setDesktopFileName(QStringLiteral("org.tallyfox.Tallyfox"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox_learning.Tallyfox"));
 
     QSettingsStore settings;
     MessageBoxMessages messages;

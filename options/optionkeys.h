@@ -5,10 +5,10 @@
 #include "quiz/operation.h"
 
 #include <QString>
-
 #include <array>
 
-enum class OptionKind {
+enum class OptionKind
+{
     CheckBox, ///< stored as the decimal text of the box's Value
     Text,     ///< stored as the box's text, unchanged
 };

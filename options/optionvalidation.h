@@ -6,7 +6,6 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
-
 #include <array>
 
 /// What the option panel holds at the moment of the check.
@@ -48,7 +47,8 @@ OptionCheckOutcome CheckOptions(const OptionPanelValues &values,
 /// Titles and texts of the two messages.
 namespace OptionMessages {
 inline const QString noSelectionTitle = QStringLiteral("No selections made");
-inline const QString noSelectionText = QStringLiteral("You must select at least 1 option to perform");
+inline const QString noSelectionText =
+    QStringLiteral("You must select at least 1 option to perform");
 inline const QString invalidEntryTitle = QStringLiteral("Invalid Entry");
 inline const QString invalidEntryText =
     QStringLiteral("You must enter a valid number in the range 1-99999");

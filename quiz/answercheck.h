@@ -8,12 +8,13 @@
 #include <QString>
 
 /// Why a typed answer cannot be judged yet, in the order the checks run.
-enum class AnswerProblem {
+enum class AnswerProblem
+{
     None,
-    AnswerMissing,       ///< the answer box is empty
-    AnswerNotNumber,     ///< the answer box does not hold a number
-    RemainderMissing,    ///< division: the remainder box is empty
-    RemainderNotNumber,  ///< division: the remainder box does not hold a number
+    AnswerMissing,      ///< the answer box is empty
+    AnswerNotNumber,    ///< the answer box does not hold a number
+    RemainderMissing,   ///< division: the remainder box is empty
+    RemainderNotNumber, ///< division: the remainder box does not hold a number
 };
 
 /// Checks the typed texts in order: the answer, then (for a division) the

@@ -122,8 +122,9 @@ double ValueOf(const NumberParts &parts)
             mantissa = integerDigits.substr(0, keep);
             scale = static_cast<long long>(integerDigits.size() - keep);
         } else {
-            mantissa = integerDigits + parts.fractionDigits.substr(
-                                           0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
+            mantissa =
+                integerDigits + parts.fractionDigits.substr(
+                                    0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
             scale = -static_cast<long long>(mantissa.size() - integerDigits.size());
         }
     } else {
@@ -133,8 +134,6 @@ double ValueOf(const NumberParts &parts)
         mantissa = parts.fractionDigits.substr(firstNonZero, 800);
         scale = -static_cast<long long>(firstNonZero + mantissa.size());
     }
-    if (mantissa.empty())
-        mantissa = "0";
     const long long totalExponent = exponent + scale;
 
     const double huge = std::numeric_limits<double>::infinity();

@@ -5,7 +5,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 /// The value of the number at the start of @p text: leading blanks skipped,

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 
-enum class Operation : std::uint8_t {
+enum class Operation : std::uint8_t
+{
     Addition = 0,
     Subtraction = 1,
     Multiplication = 2,

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QList>
-
 #include <cstdint>
 #include <random>
 

@@ -28,7 +28,8 @@ float ScoreTally::Score() const
 {
     if (m_total == 0)
         return 0.0f;
-    return static_cast<float>(static_cast<double>(m_correct) / static_cast<double>(m_total) * 100.0);
+    return static_cast<float>(static_cast<double>(m_correct) / static_cast<double>(m_total) *
+                              100.0);
 }
 
 QStringList ScoreTally::PanelTexts(const QLocale &locale) const

@@ -81,10 +81,10 @@ private Q_SLOTS:
     void badStoredCheckValueTakesItsDefault()
     {
         QFETCH(QString, stored);
-        WindowUnderTest t({0.0}, Stored({{"chkOpt0", stored},
-                                         {"chkScore", stored},
-                                         {"chkOpt2", "1"},
-                                         {"txtMax2", "50"}}));
+        WindowUnderTest t(
+            {0.0},
+            Stored(
+                {{"chkOpt0", stored}, {"chkScore", stored}, {"chkOpt2", "1"}, {"txtMax2", "50"}}));
         QCOMPARE(t.check("chkOpt0")->checkState(), Qt::Checked);
         QCOMPARE(t.check("chkScore")->checkState(), Qt::Checked);
         QCOMPARE(t.check("chkOpt2")->checkState(), Qt::Checked);
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QTest::mouseClick(t.check("chkScore"), Qt::LeftButton);
         t.window.close();
         const QMap<QString, QString> expected = {
-            {"chkOpt0", "0"},  {"chkOpt1", "0"},  {"chkOpt2", "1"},           {"chkOpt3", "0"},
+            {"chkOpt0", "0"},  {"chkOpt1", "0"},   {"chkOpt2", "1"},          {"chkOpt3", "0"},
             {"chkScore", "0"}, {"txtMax0", "abc"}, {"chkAllowNegative", "0"}, {"txtMax1", "10"},
             {"txtMax2", "12"}, {"txtMax3", "10"}};
         QCOMPARE(t.store->values, expected);
@@ -224,8 +224,8 @@ private Q_SLOTS:
     void tabOrderSkipsHiddenAndDisabledBoxes()
     {
         WindowUnderTest t;
-        const QStringList expected = {"txtMax0", "chkOpt1",       "chkOpt2",
-                                      "chkOpt3", "chkScore",      "cmdResetScore",
+        const QStringList expected = {"txtMax0",       "chkOpt1",   "chkOpt2",
+                                      "chkOpt3",       "chkScore",  "cmdResetScore",
                                       "txtUserAnswer", "cmdAnswer", "chkOpt0"};
         QCOMPARE(t.focusName(), "chkOpt0");
         for (const QString &name : expected) {

@@ -12,8 +12,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("right") << "12" << "Right answer";
-        QTest::newRow("wrong") << "11" << "Wrong answer";
+        QTest::newRow("right") << "12"
+                               << "Right answer";
+        QTest::newRow("wrong") << "11"
+                               << "Wrong answer";
     }
     void judgingGoesOnWithoutPictures()
     {

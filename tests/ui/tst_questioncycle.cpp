@@ -1,8 +1,7 @@
 // The answer button's cycle driven through the real window: questions,
 // judging, the messages for unusable answers, focus and selection.
-#include "windowfixture.h"
-
 #include "quiz/quizstate.h"
+#include "windowfixture.h"
 
 class TestQuestionCycle : public QObject
 {
@@ -44,6 +43,9 @@ private Q_SLOTS:
         t.press();
         QCOMPARE(t.button("cmdAnswer")->text(), "Next Question");
         QCOMPARE(t.label("picAns")->accessibleDescription(), "Right answer");
+        const QImage shown = t.label("picAns")->pixmap().toImage();
+        QCOMPARE(shown, QImage(QCoreApplication::applicationDirPath() + "/right.jpg")
+                            .convertToFormat(shown.format()));
         QVERIFY(t.label("lblAnswer1")->isHidden());
         QCOMPARE(t.panels(), QStringList({"Total questions = 1", "Correct answers = 1",
                                           "Wrong answers = 0", "Score = 100.0%"}));
@@ -75,10 +77,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << "" << "You must supply an answer";
-        QTest::newRow("letters") << "abc" << "You must enter a valid number";
-        QTest::newRow("blanks only") << "   " << "You must enter a valid number";
-        QTest::newRow("digits then letters") << "12a" << "You must enter a valid number";
+        QTest::newRow("empty") << ""
+                               << "You must supply an answer";
+        QTest::newRow("letters") << "abc"
+                                 << "You must enter a valid number";
+        QTest::newRow("blanks only") << "   "
+                                     << "You must enter a valid number";
+        QTest::newRow("digits then letters") << "12a"
+                                             << "You must enter a valid number";
     }
     void unusableAnswerIsRejected()
     {
@@ -187,8 +193,8 @@ private Q_SLOTS:
     void everyFailingBoxIsReportedInOrder()
     {
         auto store = std::make_shared<MemorySettingsStore>();
-        store->values = {{"chkOpt2", "1"}, {"txtMax0", "0"}, {"txtMax2", "abc"},
-                         {"txtMax3", "abc"}};
+        store->values = {
+            {"chkOpt2", "1"}, {"txtMax0", "0"}, {"txtMax2", "abc"}, {"txtMax3", "abc"}};
         WindowUnderTest t({0.0}, store);
         t.press();
         QCOMPARE(t.messages.messages.size(), 2);

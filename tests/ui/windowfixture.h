@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-
 #include <memory>
 
 struct RecordedMessage

@@ -2,20 +2,19 @@
 // the question cycle driven by the answer button.
 #include "mainwindow.h"
 
-#include "limitedlineedit.h"
-#include "twostatecheckbox.h"
-#include "uimetrics.h"
-#include "usermessages.h"
-
 #include "app/programfolder.h"
 #include "appidentity.h"
+#include "limitedlineedit.h"
 #include "options/optionvalidation.h"
 #include "options/settingsstore.h"
 #include "options/storedvalues.h"
 #include "quiz/answercheck.h"
 #include "quiz/numbertext.h"
 #include "quiz/questiongenerator.h"
+#include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
+#include "uimetrics.h"
+#include "usermessages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,7 +23,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
-
 #include <algorithm>
 
 namespace {
@@ -220,8 +218,8 @@ void MainWindow::cmdAnswer_Click()
         return;
     }
 
-    const AnswerProblem problem = FindAnswerProblem(txtUserAnswer->text(), txtRemainder->text(),
-                                                    !lblRemainder->isHidden());
+    const AnswerProblem problem =
+        FindAnswerProblem(txtUserAnswer->text(), txtRemainder->text(), !lblRemainder->isHidden());
     if (problem != AnswerProblem::None) {
         Warn(AnswerProblemMessage(problem), AppIdentity::Title());
         const bool remainder = problem == AnswerProblem::RemainderMissing ||
@@ -277,9 +275,9 @@ void MainWindow::NewQuestion()
 void MainWindow::CheckAnswer()
 {
     const bool division = m_state.currentOperation == Operation::Division;
-    const bool right = IsRightAnswer(m_state.currentOperation, m_state.expectedAnswer,
-                                     m_state.expectedRemainder, txtUserAnswer->text(),
-                                     txtRemainder->text());
+    const bool right =
+        IsRightAnswer(m_state.currentOperation, m_state.expectedAnswer, m_state.expectedRemainder,
+                      txtUserAnswer->text(), txtRemainder->text());
     m_state.tally.Count(right);
     if (right) {
         ShowPicture(QStringLiteral("right.jpg"), QStringLiteral("Right answer"));

@@ -24,7 +24,6 @@
 #include "quiz/randomsource.h"
 
 #include <QMainWindow>
-
 #include <array>
 #include <memory>
 

@@ -1,12 +1,11 @@
 // The controls of the main window, placed as designed.
+#include "appidentity.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
-#include "twostatecheckbox.h"
-#include "uimetrics.h"
-
-#include "appidentity.h"
 #include "quiz/operation.h"
+#include "twostatecheckbox.h"
 #include "ui/about/appicons.h"
+#include "uimetrics.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -133,10 +132,9 @@ void MainWindow::CreateOptionsFrame()
         lblMax[at]->setBuddy(txtMax[at]);
     }
 
-    chkAllowNegative = Place(new TwoStateCheckBox(QStringLiteral("Allow negative answers"),
-                                                  fraOptions),
-                             QStringLiteral("chkAllowNegative"), TwipsRect(2040, 1440, 2415, 375),
-                             font);
+    chkAllowNegative =
+        Place(new TwoStateCheckBox(QStringLiteral("Allow negative answers"), fraOptions),
+              QStringLiteral("chkAllowNegative"), TwipsRect(2040, 1440, 2415, 375), font);
     chkAllowNegative->setAccessibleName(QStringLiteral("Allow negative answers"));
     chkScore = Place(new TwoStateCheckBox(QStringLiteral("Show progressive score"), fraOptions),
                      QStringLiteral("chkScore"), TwipsRect(240, 3360, 2775, 375), font);
@@ -186,9 +184,9 @@ void MainWindow::CreateQuizArea()
     lblAnswer2 = NumberBox(client, QStringLiteral("lblAnswer2"), TwipsRect(11640, 2040, 2055, 495));
     lblAnswer2->setAccessibleName(QStringLiteral("Right remainder"));
 
-    cmdAnswer = Place(new QPushButton(QStringLiteral("Next Question"), client),
-                      QStringLiteral("cmdAnswer"), TwipsRect(5640, 3720, 2175, 495),
-                      DesignFont(captionPointSize));
+    cmdAnswer =
+        Place(new QPushButton(QStringLiteral("Next Question"), client), QStringLiteral("cmdAnswer"),
+              TwipsRect(5640, 3720, 2175, 495), DesignFont(captionPointSize));
     // Never the window's default button, so Enter in an answer box does not
     // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
@@ -215,9 +213,8 @@ void MainWindow::CreateStatusBar()
 void MainWindow::SetTabOrder()
 {
     const std::array<QWidget *, 14> order = {
-        chkOpt[0], txtMax[0], chkOpt[1],     txtMax[1],     chkAllowNegative,
-        chkOpt[2], txtMax[2], chkOpt[3],     txtMax[3],     chkScore,
-        cmdResetScore, txtUserAnswer, txtRemainder, cmdAnswer,
+        chkOpt[0], txtMax[0], chkOpt[1], txtMax[1],     chkAllowNegative, chkOpt[2],    txtMax[2],
+        chkOpt[3], txtMax[3], chkScore,  cmdResetScore, txtUserAnswer,    txtRemainder, cmdAnswer,
     };
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
