@@ -1,0 +1,97 @@
+// Starts either Tallyfox's main window (as the program does, over the
+// user's settings) or a bare Qt Widgets window of the same size, and quits
+// as soon as the window has painted: the time from process start to exit
+// is the start-up time. With "press", it instead times presses of the
+// answer button (or of a plain button in the bare window) and prints the
+// mean time per press in microseconds.
+#include "options/qsettingsstore.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/usermessages.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Quits the application at the first paint of the watched window.
+class QuitOnPaint : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class SilentMessages final : public UserMessages
+{
+public:
+    void Warn(QWidget *, const QString &, const QString &) override {}
+};
+
+// Presses the button @p count times, answering every question with "1".
+double MeanPressMicroseconds(QPushButton *button, QLineEdit *answer, int count)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < count; ++i) {
+        button->click();
+        if (answer && answer->text().isEmpty())
+            answer->setText(QStringLiteral("1"));
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / count;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    const bool press = argc > 2 && std::strcmp(argv[2], "press") == 0;
+    QApplication app(argc, argv);
+
+    SilentMessages messages;
+    std::unique_ptr<QSettingsStore> settings;
+    std::unique_ptr<QMainWindow> window;
+    if (bare) {
+        window = std::make_unique<QMainWindow>();
+        auto *button = new QPushButton(QStringLiteral("Next Question"));
+        // The least a press can do: write a caption.
+        QObject::connect(button, &QPushButton::clicked, button, [button] {
+            button->setText(button->text() == QLatin1String("Next Question")
+                                ? QStringLiteral("Check Answer")
+                                : QStringLiteral("Next Question"));
+        });
+        window->setCentralWidget(button);
+        window->setFixedSize(919, 380);
+    } else {
+        settings = std::make_unique<QSettingsStore>();
+        window = std::make_unique<MainWindow>(*settings, messages);
+    }
+
+    if (press) {
+        window->show();
+        QPushButton *button = bare ? qobject_cast<QPushButton *>(window->centralWidget())
+                                   : window->findChild<QPushButton *>(QStringLiteral("cmdAnswer"));
+        QLineEdit *answer = window->findChild<QLineEdit *>(QStringLiteral("txtUserAnswer"));
+        MeanPressMicroseconds(button, answer, 1000); // warm-up
+        std::printf("%.3f\n", MeanPressMicroseconds(button, answer, 20000));
+        return 0;
+    }
+
+    QuitOnPaint quitter;
+    window->installEventFilter(&quitter);
+    window->show();
+    return QApplication::exec();
+}
