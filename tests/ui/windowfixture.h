@@ -1,5 +1,5 @@
-// Shared helpers for the main-window tests: a message recorder, a window
-// over an in-memory settings store, and typed access to its controls.
+// Shared helpers for the main-window tests: a message recorder, and a shown
+// window over an in-memory settings store with scripted draws.
 #pragma once
 
 #include "options/memorysettingsstore.h"
@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <memory>
+
+using StoredValues = QMap<QString, QString>;
 
 struct RecordedMessage
 {
@@ -29,61 +30,69 @@ class RecordingMessages final : public UserMessages
 public:
     void Warn(QWidget *, const QString &text, const QString &title) override
     {
-        RecordedMessage m{title, text, {}, {}};
-        if (QWidget *focus = QApplication::focusWidget()) {
-            m.focus = focus->objectName();
-            if (auto *edit = qobject_cast<QLineEdit *>(focus))
-                m.selection = edit->selectedText();
-        }
-        messages.append(m);
+        QWidget *focus = QApplication::focusWidget();
+        auto *edit = qobject_cast<QLineEdit *>(focus);
+        messages.append({title, text, focus ? focus->objectName() : QString(),
+                         edit ? edit->selectedText() : QString()});
     }
     QList<RecordedMessage> messages;
 };
 
-/// A shown, active main window over @p store with scripted draws.
 struct WindowUnderTest
 {
-    explicit WindowUnderTest(QList<double> draws = {0.0},
+    explicit WindowUnderTest(QList<double> draws = {0.0}, QMap<QString, QString> stored = {},
                              std::shared_ptr<MemorySettingsStore> settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
-          window(*store, messages, std::make_unique<ScriptedRandomSource>(std::move(draws)))
+          window(WithValues(*store, stored), messages,
+                 std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
         window.show();
         QApplication::setActiveWindow(&window);
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
 
-    template <typename T>
+    static SettingsStore &WithValues(MemorySettingsStore &store, const QMap<QString, QString> &v)
+    {
+        store.values.insert(v);
+        return store;
+    }
+
+    template <typename T = QWidget>
     T *get(const QString &name)
     {
         return window.findChild<T *>(name);
     }
     QCheckBox *check(const QString &name) { return get<QCheckBox>(name); }
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
-    QLabel *label(const QString &name) { return get<QLabel>(name); }
-    QPushButton *button(const QString &name) { return get<QPushButton>(name); }
+    QString text(const QString &name) { return get<QLabel>(name)->text(); }
+    bool shown(const QString &name) { return !get(name)->isHidden(); }
+    QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString focusName() const
     {
         QWidget *focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QString();
     }
-    QStringList panels()
+    QString panels() // the four status panels, joined by "|"
     {
         QStringList texts;
         for (int i = 1; i <= 4; ++i)
-            texts << label(QStringLiteral("panel%1").arg(i))->text();
-        return texts;
+            texts << text(QStringLiteral("panel%1").arg(i));
+        return texts.join('|');
     }
-    void press() { QTest::mouseClick(button(QStringLiteral("cmdAnswer")), Qt::LeftButton); }
+    int total() const { return window.quizState().tally.totalQuestions(); }
+    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+    void press() { click("cmdAnswer"); }
     void type(const QString &box, const QString &text)
     {
         QLineEdit *e = edit(box);
         e->setFocus();
         e->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(e, Qt::Key_Delete);
-        else
-            QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, text);
+    }
+    QString lastMessage() const
+    {
+        return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
     }
 
     std::shared_ptr<MemorySettingsStore> store;
