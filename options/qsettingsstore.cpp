@@ -2,27 +2,17 @@
 
 #include "appidentity.h"
 #include "optionkeys.h"
-
-#include <QStringList>
+#include "settingsfileformat.h"
 
 QSettingsStore::QSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, AppIdentity::Title(),
+    : m_settings(SettingsFileFormat::Format(), QSettings::UserScope, AppIdentity::Title(),
                  AppIdentity::Title())
-{
-}
+{}
 
 QString QSettingsStore::Read(const QString &key, const QString &defaultText)
 {
-    const QString path = OptionsGroup() + QLatin1Char('/') + key;
-    if (!m_settings.contains(path))
-        return defaultText;
-    const QVariant value = m_settings.value(path);
-    // A hand-edited line with commas reads back as a list; keep what was written.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    if (value.typeId() == QMetaType::QString || value.canConvert<QString>())
-        return value.toString();
-    return defaultText;
+    // The file format holds texts only; a key it could not read is absent.
+    return m_settings.value(OptionsGroup() + QLatin1Char('/') + key, defaultText).toString();
 }
 
 void QSettingsStore::Write(const QString &key, const QString &text)

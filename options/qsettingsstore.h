@@ -1,5 +1,5 @@
-// The options kept with QSettings in the platform's native per-user format:
-// on Linux Tallyfox/Tallyfox.conf under the user's configuration folder.
+// The options kept with QSettings in a per-user INI file of texts: on Linux
+// Tallyfox/Tallyfox.conf under the user's configuration folder.
 #pragma once
 
 #include "settingsstore.h"

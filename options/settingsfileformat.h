@@ -1,0 +1,24 @@
+// The layout of the options file: Qt's INI layout, with every value read
+// and written as plain text.
+#pragma once
+
+#include <QIODevice>
+#include <QSettings>
+
+// Qt's own INI reader turns "@Variant(...)" values into objects through
+// QDataStream, and a hand-made or damaged file can make that run out of
+// stack or memory. This reader keeps texts only: typed values are left out,
+// as if the key were absent, and lines it cannot make sense of are skipped.
+// What it writes Qt's INI reader reads back as the same texts.
+namespace SettingsFileFormat {
+
+/// The format registered with QSettings, with the extension "conf".
+QSettings::Format Format();
+
+/// Reads every key it can; a key with no readable text is left out. Never fails.
+bool Read(QIODevice &device, QSettings::SettingsMap &map);
+
+/// Writes each key's text, grouped by the part of the key before the first '/'.
+bool Write(QIODevice &device, const QSettings::SettingsMap &map);
+
+} // namespace SettingsFileFormat
