@@ -92,17 +92,24 @@ std::string WithoutLeadingZeros(const std::string &digits)
     return first == std::string::npos ? std::string() : digits.substr(first);
 }
 
+// Whether a digit other than 0 comes at or after @p from.
+bool HasNonZeroDigit(const std::string &digits, std::size_t from)
+{
+    return from < digits.size() && digits.find_first_not_of('0', from) != std::string::npos;
+}
+
 double ValueOf(const NumberParts &parts)
 {
     if (!HasDigits(parts))
         return 0.0;
 
     // The exponent is clamped: anything beyond a few thousand already
-    // overflows or underflows a double, whatever the digits.
-    constexpr long long exponentClamp = 100000;
+    // overflows or underflows a double, unless a digit run as long as a text
+    // can be makes up for it, so the clamp lies far beyond any text length.
+    constexpr long long exponentClamp = 1000000000000000;
     const std::string exponentDigits = WithoutLeadingZeros(parts.exponentDigits);
     long long exponent = 0;
-    if (exponentDigits.size() > 6) {
+    if (exponentDigits.size() > 15) {
         exponent = exponentClamp;
     } else if (!exponentDigits.empty()) {
         exponent = std::stoll(exponentDigits);
@@ -116,16 +123,20 @@ double ValueOf(const NumberParts &parts)
     const std::string integerDigits = WithoutLeadingZeros(parts.integerDigits);
     std::string mantissa;
     long long scale = 0;
+    bool droppedNonZero = false;
     if (!integerDigits.empty()) {
         constexpr std::size_t keep = 800;
         if (integerDigits.size() > keep) {
             mantissa = integerDigits.substr(0, keep);
             scale = static_cast<long long>(integerDigits.size() - keep);
+            droppedNonZero =
+                HasNonZeroDigit(integerDigits, keep) || HasNonZeroDigit(parts.fractionDigits, 0);
         } else {
             mantissa =
                 integerDigits + parts.fractionDigits.substr(
                                     0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
             scale = -static_cast<long long>(mantissa.size() - integerDigits.size());
+            droppedNonZero = HasNonZeroDigit(parts.fractionDigits, 800);
         }
     } else {
         const auto firstNonZero = parts.fractionDigits.find_first_not_of('0');
@@ -133,11 +144,19 @@ double ValueOf(const NumberParts &parts)
             return parts.negative ? -0.0 : 0.0;
         mantissa = parts.fractionDigits.substr(firstNonZero, 800);
         scale = -static_cast<long long>(firstNonZero + mantissa.size());
+        droppedNonZero = HasNonZeroDigit(parts.fractionDigits, firstNonZero + 800);
+    }
+    // 800 digits settle the double except for a tie between two neighbours,
+    // which dropped digits break upwards when any of them is not 0: a single
+    // digit 1 in their place does the same.
+    if (droppedNonZero) {
+        mantissa += '1';
+        --scale;
     }
     const long long totalExponent = exponent + scale;
 
     const double huge = std::numeric_limits<double>::infinity();
-    // Magnitude check before from_chars: mantissa has at most 800 digits.
+    // Magnitude check before from_chars: mantissa has at most 1601 digits.
     const long long magnitude = totalExponent + static_cast<long long>(mantissa.size());
     double value = 0.0;
     if (magnitude > 400) {
