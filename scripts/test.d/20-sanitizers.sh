@@ -1,0 +1,19 @@
+# A second build of everything with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer, and every CTest test run under them. Any
+# finding stops the test that made it, so the stage fails.
+set -euo pipefail
+source "$TALLYFOX_ROOT/scripts/packages.sh"
+ensure_packages "${build_packages[@]}" clang libclang-rt-14-dev
+
+build="$TALLYFOX_ROOT/build-asan"
+sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$sanitize" \
+    -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
+cmake --build "$build"
+
+# Leaks fail a test too. Qt's offscreen platform and fontconfig leak nothing
+# that LeakSanitizer reports, so no suppressions are needed.
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:print_stacktrace=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+ctest --test-dir "$build" --output-on-failure -j2
