@@ -1,8 +1,8 @@
 # Static checks: clang-tidy with the checks of .clang-tidy over the
-# program's own sources in build-test's compilation database (generated moc
+# program's own sources and tests in build-test's compilation database (generated moc
 # and resource files left out) and over the fuzz targets, and clang-format
 # cleanliness of every tracked .h and .cpp. Any warning or unformatted file
-# fails. Set TALLYFOX_TIDY_TESTS=1 to check the test sources too.
+# fails.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" clang-tidy clang-format git
@@ -27,10 +27,7 @@ tidy_files() {
     echo "clang-tidy over $(wc -l <"$1/tidy-files.txt") files of $(basename "$1")"
     xargs -a "$1/tidy-files.txt" -r -P 2 -n 1 clang-tidy -p "$1" --quiet >>"$tidy_log" 2>&1 || status=1
 }
-folders='app|quiz|options|ui'
-if [ "${TALLYFOX_TIDY_TESTS:-0}" = 1 ]; then
-    folders="$folders|tests"
-fi
+folders='app|quiz|options|ui|tests'
 tidy_files "$build" "$folders"
 # The fuzz targets, when stage 30 has built them.
 if [ -f "$TALLYFOX_ROOT/build-fuzz/compile_commands.json" ]; then

@@ -19,7 +19,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("german");
         QTest::addColumn<QList<int>>("problems"); // -1 no selection, then failing boxes
         const auto row = [](const char *name, const char *checks, const char *enabled,
-                            QStringList texts, QList<int> problems, bool german = false) {
+                            const QStringList &texts, const QList<int> &problems,
+                            bool german = false) {
             QTest::newRow(name) << QString(checks) << QString(enabled) << texts << german
                                 << problems;
         };

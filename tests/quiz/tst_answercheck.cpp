@@ -23,7 +23,8 @@ private Q_SLOTS:
         QTest::addColumn<AnswerProblem>("problem");
         QTest::addColumn<bool>("right");
         const auto row = [](const char *name, Operation op, double answer, double remainder,
-                            QStringList typed, bool german, AnswerProblem problem, bool right) {
+                            const QStringList &typed, bool german, AnswerProblem problem,
+                            bool right) {
             QTest::newRow(name) << op << QList{answer, remainder} << typed << german << problem
                                 << right;
         };

@@ -44,8 +44,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allowNegative");
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<QList<double>>("drawn"); // operation, a, b, number of draws
-        const auto row = [](const char *name, const char *mask, bool neg, QList<double> draws,
-                            QList<double> drawn) {
+        const auto row = [](const char *name, const char *mask, bool neg,
+                            const QList<double> &draws, const QList<double> &drawn) {
             QTest::newRow(name) << QString(mask) << neg << draws << drawn;
         };
         // M = 10: operands are Int(11 r), divisors Int(10 r) + 1.

@@ -40,8 +40,8 @@ public:
 
 struct WindowUnderTest
 {
-    explicit WindowUnderTest(QList<double> draws = {0.0}, QMap<QString, QString> stored = {},
-                             std::shared_ptr<MemorySettingsStore> settings = nullptr)
+    explicit WindowUnderTest(QList<double> draws = {0.0}, const StoredValues &stored = {},
+                             const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
           window(WithValues(*store, stored), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
