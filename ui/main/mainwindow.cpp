@@ -78,19 +78,9 @@ void MainWindow::InitControls()
     }
     chkAllowNegative->setEnabled(chkOpt[1]->value() == 1);
     m_state.allowNegative = chkAllowNegative->value() == 1;
-    if (chkScore->value() == 0) {
-        status1->hide();
-        cmdResetScore->setEnabled(false);
-    } else {
-        status1->show();
-        cmdResetScore->setEnabled(true);
-        UpdateScore();
-    }
+    ShowScore(chkScore->value() != 0);
     lblSign->clear();
-    for (QWidget *w : {static_cast<QWidget *>(lblRemainder), static_cast<QWidget *>(txtRemainder),
-                       static_cast<QWidget *>(lblAnswer1), static_cast<QWidget *>(lblAnsAnd),
-                       static_cast<QWidget *>(lblAnswer2)})
-        w->hide();
+    HideAnswerExtras();
 }
 
 void MainWindow::LoadSettings()
@@ -157,14 +147,16 @@ void MainWindow::txtMax_Change(int index)
 
 void MainWindow::chkScore_Click()
 {
-    if (!status1->isHidden()) {
-        status1->hide();
-        cmdResetScore->setEnabled(false);
-    } else {
-        status1->show();
-        cmdResetScore->setEnabled(true);
+    // Toggles from what is on screen, which the tick always agrees with.
+    ShowScore(status1->isHidden());
+}
+
+void MainWindow::ShowScore(bool show)
+{
+    status1->setVisible(show);
+    cmdResetScore->setEnabled(show);
+    if (show)
         UpdateScore();
-    }
 }
 
 void MainWindow::cmdResetScore_Click()
@@ -235,10 +227,7 @@ void MainWindow::NewQuestion()
 {
     txtUserAnswer->setProgramText(QString());
     txtRemainder->setProgramText(QString());
-    for (QWidget *w : {static_cast<QWidget *>(lblRemainder), static_cast<QWidget *>(txtRemainder),
-                       static_cast<QWidget *>(lblAnswer1), static_cast<QWidget *>(lblAnsAnd),
-                       static_cast<QWidget *>(lblAnswer2)})
-        w->hide();
+    HideAnswerExtras();
     ShowPicture(QStringLiteral("blank.jpg"), QStringLiteral("No answer judged yet"));
 
     for (std::size_t i = 0; i < operationCount; ++i)
@@ -311,6 +300,13 @@ void MainWindow::ShowPicture(const QString &fileName, const QString &description
     else
         picAns->setPixmap(picture);
     picAns->setAccessibleDescription(description);
+}
+
+void MainWindow::HideAnswerExtras()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{lblRemainder, txtRemainder, lblAnswer1,
+                                                       lblAnsAnd, lblAnswer2})
+        w->hide();
 }
 
 void MainWindow::FocusAndSelect(LimitedLineEdit *box)

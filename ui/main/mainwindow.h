@@ -84,6 +84,8 @@ private:
     void CheckAnswer();
     void UpdateScore();
 
+    void ShowScore(bool show);
+    void HideAnswerExtras();
     void ShowPicture(const QString &fileName, const QString &description);
     void FocusAndSelect(LimitedLineEdit *box);
     void Warn(const QString &text, const QString &title);
