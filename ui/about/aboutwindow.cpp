@@ -3,6 +3,7 @@
 
 #include "appicons.h"
 #include "appidentity.h"
+#include "ui/main/uimetrics.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -16,35 +17,12 @@ namespace {
 // The maker's address on the blue band: plain text, not a link.
 const char website[] = "www.tallyfox-learning.example.org";
 
-// 15 twips make a pixel at 96 dots per inch.
-QRect FromTwips(int left, int top, int width, int height)
-{
-    const auto px = [](int twips) {
-        return qRound(twips / 15.0);
-    };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-// Every attribute is set, so that nothing is inherited from the container:
-// the frame's bold caption font must not reach the text box inside it.
-QFont AboutFont(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
 QLabel *AddLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(AboutFont(12, true));
+    label->setFont(DesignFont(12, true));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
@@ -69,39 +47,39 @@ AboutWindow::AboutWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setFixedSize(FromTwips(0, 0, 7500, 5445).size());
-    setFont(AboutFont(9, false));
+    setFixedSize(TwipsRect(0, 0, 7500, 5445).size());
+    setFont(DesignFont(9, false));
     setWindowIcon(InformationIcon());
 
     // Created in tab order.
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(FromTwips(6120, 5040, 1260, 345));
-    m_cmdOK->setFont(AboutFont(9, false));
+    m_cmdOK->setGeometry(TwipsRect(6120, 5040, 1260, 345));
+    m_cmdOK->setFont(DesignFont(9, false));
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(FromTwips(240, 240, 540, 540));
+    picIcon->setGeometry(TwipsRect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(AppIconPixmap32());
 
     auto *lblTitle =
-        AddLabel(this, "lblTitle", AppIdentity::Title(), FromTwips(1050, 240, 3885, 360));
+        AddLabel(this, "lblTitle", AppIdentity::Title(), TwipsRect(1050, 240, 3885, 360));
     SetColours(lblTitle, QColor(0, 0, 0), QColor());
-    m_lblVersion = AddLabel(this, "lblVersion", QString(), FromTwips(1080, 600, 3885, 345));
+    m_lblVersion = AddLabel(this, "lblVersion", QString(), TwipsRect(1080, 600, 3885, 345));
 
     auto *fraUpdates = new QGroupBox(QStringLiteral("Updates"), this);
     fraUpdates->setObjectName(QStringLiteral("fraUpdates"));
-    fraUpdates->setGeometry(FromTwips(120, 2280, 7335, 2655));
-    fraUpdates->setFont(AboutFont(9.75, true));
+    fraUpdates->setGeometry(TwipsRect(120, 2280, 7335, 2655));
+    fraUpdates->setFont(DesignFont(9.75, true));
 
     // Locked, not disabled: the text can be focused, scrolled and selected.
     auto *txtUpdates = new QPlainTextEdit(fraUpdates);
     txtUpdates->setObjectName(QStringLiteral("txtUpdates"));
-    txtUpdates->setGeometry(FromTwips(120, 360, 7095, 2175));
-    txtUpdates->setFont(AboutFont(9, false));
+    txtUpdates->setGeometry(TwipsRect(120, 360, 7095, 2175));
+    txtUpdates->setFont(DesignFont(9, false));
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setFocusPolicy(Qt::StrongFocus);
@@ -110,7 +88,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     txtUpdates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *lblWebsite =
-        AddLabel(this, "lblWebsite", QLatin1String(website), FromTwips(1050, 5040, 4725, 360));
+        AddLabel(this, "lblWebsite", QLatin1String(website), TwipsRect(1050, 5040, 4725, 360));
     lblWebsite->setAlignment(Qt::AlignCenter);
     SetColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
 

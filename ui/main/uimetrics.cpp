@@ -11,7 +11,12 @@ QFont DesignFont(double pointSize, bool bold)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
+    // Every attribute is set, so nothing is inherited from the container: a
+    // frame's bold caption must not reach the controls inside it.
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 
