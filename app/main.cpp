@@ -13,7 +13,7 @@
 namespace {
 
 // Without a display Qt would stop with a platform plugin error; say what to do instead.
-bool HasDisplay()
+bool hasDisplay()
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
@@ -27,7 +27,7 @@ bool HasDisplay()
 
 int main(int argc, char *argv[])
 {
-    if (!HasDisplay()) {
+    if (!hasDisplay()) {
         std::fprintf(stderr,
                      "Tallyfox needs a desktop to show its window, and none was found.\n"
                      "Start it from a desktop session, or under a virtual display:\n"
@@ -37,9 +37,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppIdentity::Title());
-    QApplication::setOrganizationName(AppIdentity::Title());
-    QApplication::setApplicationVersion(AppIdentity::VersionText());
+    QApplication::setApplicationName(AppIdentity::title());
+    QApplication::setOrganizationName(AppIdentity::title());
+    QApplication::setApplicationVersion(AppIdentity::versionText());
     QApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox_learning.Tallyfox"));
 
     QSettingsStore settings;

@@ -5,7 +5,7 @@
 
 namespace ProgramFolder {
 
-QString Path()
+QString path()
 {
     // applicationDirPath() resolves symbolic links to the executable, so a
     // launcher link on the user's path still finds the pictures beside the
@@ -13,9 +13,9 @@ QString Path()
     return QCoreApplication::applicationDirPath();
 }
 
-QString FilePath(const QString &fileName)
+QString filePath(const QString &fileName)
 {
-    return Path() + QLatin1Char('/') + fileName;
+    return path() + QLatin1Char('/') + fileName;
 }
 
 } // namespace ProgramFolder

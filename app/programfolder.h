@@ -6,9 +6,9 @@
 namespace ProgramFolder {
 
 /// The folder that holds the running executable, without a trailing separator.
-QString Path();
+QString path();
 
 /// The full path of a file beside the executable.
-QString FilePath(const QString &fileName);
+QString filePath(const QString &fileName);
 
 } // namespace ProgramFolder

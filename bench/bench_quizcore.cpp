@@ -17,14 +17,14 @@ void BM_MakeQuestion(benchmark::State &state)
 {
     const auto op = static_cast<Operation>(state.range(0));
     std::array<bool, operationCount> enabled{};
-    enabled[static_cast<std::size_t>(IndexOf(op))] = true;
+    enabled[static_cast<std::size_t>(indexOf(op))] = true;
     DefaultRandomSource random(1);
     for (auto _ : state) {
         const std::optional<Operation> picked = PickOperation(enabled, random);
-        benchmark::DoNotOptimize(DrawQuestion(*picked, largest, false, random));
+        benchmark::DoNotOptimize(drawQuestion(*picked, largest, false, random));
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetLabel(OperationName(op).toStdString());
+    state.SetLabel(operationName(op).toStdString());
 }
 BENCHMARK(BM_MakeQuestion)->DenseRange(0, operationCount - 1);
 
@@ -35,7 +35,7 @@ void BM_MakeQuestionAnyOperation(benchmark::State &state)
     DefaultRandomSource random(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            DrawQuestion(*PickOperation(enabled, random), largest, state.range(0) != 0, random));
+            drawQuestion(*PickOperation(enabled, random), largest, state.range(0) != 0, random));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_MakeQuestionAnyOperation)->Arg(0)->Arg(1);
@@ -52,9 +52,9 @@ void BM_JudgeAnswer(benchmark::State &state)
     qsizetype i = 0;
     for (auto _ : state) {
         const QString &answer = answers.at(i++ % answers.size());
-        const AnswerProblem problem = FindAnswerProblem(answer, remainder, division, locale);
+        const AnswerProblem problem = findAnswerProblem(answer, remainder, division, locale);
         benchmark::DoNotOptimize(problem);
-        benchmark::DoNotOptimize(IsRightAnswer(op, 12, 2, answer, remainder));
+        benchmark::DoNotOptimize(isRightAnswer(op, 12, 2, answer, remainder));
     }
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(division ? "division" : "other");

@@ -17,7 +17,7 @@ bool SameValue(double a, double b)
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
-bool IsDigit(char16_t c)
+bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -36,14 +36,14 @@ double ReferenceValue(const QString &text)
     if (at(pos) == u'+' || at(pos) == u'-')
         number += static_cast<char>(at(pos++));
     bool digits = false;
-    while (IsDigit(at(pos))) {
+    while (isDigit(at(pos))) {
         number += static_cast<char>(at(pos++));
         digits = true;
     }
     if (at(pos) == u'.') {
         qsizetype after = pos + 1;
         std::string fraction;
-        while (IsDigit(at(after)))
+        while (isDigit(at(after)))
             fraction += static_cast<char>(at(after++));
         if (digits || !fraction.empty()) {
             number += '.' + fraction;
@@ -59,7 +59,7 @@ double ReferenceValue(const QString &text)
         if (at(after) == u'+' || at(after) == u'-')
             exponent += static_cast<char>(at(after++));
         const std::size_t signLength = exponent.size();
-        while (IsDigit(at(after)))
+        while (isDigit(at(after)))
             exponent += static_cast<char>(at(after++));
         if (exponent.size() > signLength)
             number += exponent;
@@ -69,7 +69,7 @@ double ReferenceValue(const QString &text)
 
 bool CanContinueNumber(QChar c)
 {
-    return IsDigit(c.unicode()) || QStringLiteral(".eE+-").contains(c);
+    return isDigit(c.unicode()) || QStringLiteral(".eE+-").contains(c);
 }
 
 bool IsBlankOnly(const QString &text)
@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(SameValue(LeadingNumber(text + QLatin1Char('5')), value));
 
     FUZZ_CHECK(SameValue(LeadingNumber(QLatin1Char(' ') + text), value));
-    if (!text.isEmpty() && IsDigit(text.front().unicode()))
+    if (!text.isEmpty() && isDigit(text.front().unicode()))
         FUZZ_CHECK(SameValue(LeadingNumber(QLatin1Char('-') + text), -value));
     return 0;
 }

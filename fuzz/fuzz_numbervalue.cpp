@@ -29,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                            static_cast<qsizetype>(size - 1));
 
-    const std::optional<double> value = NumberValue(text, locale);
+    const std::optional<double> value = numberValue(text, locale);
     FUZZ_CHECK(IsNumber(text, locale) == value.has_value());
     FUZZ_CHECK(!IsNumber(text + QLatin1Char('x'), locale));
     FUZZ_CHECK(!IsNumber(QLatin1Char('x') + text, locale));
 
-    const std::optional<int> checkValue = CheckValueFromText(text, locale);
+    const std::optional<int> checkValue = checkValueFromText(text, locale);
     FUZZ_CHECK(!checkValue || (value && *checkValue >= 0 && *checkValue <= 2 &&
                                std::fabs(*value - *checkValue) <= 0.5));
-    if (IsValidLargestNumber(text, locale)) {
+    if (isValidLargestNumber(text, locale)) {
         FUZZ_CHECK(value);
         FUZZ_CHECK(LeadingNumber(text) >= 1 && LeadingNumber(text) <= 99999);
     }
@@ -46,23 +46,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     FUZZ_CHECK(std::isfinite(*value));
     const std::optional<double> padded =
-        NumberValue(QStringLiteral(" \t") + text + QStringLiteral(" "), locale);
+        numberValue(QStringLiteral(" \t") + text + QStringLiteral(" "), locale);
     FUZZ_CHECK(padded && SameValue(*padded, *value));
     if (locale.decimalPoint() == QStringLiteral(".") || !text.contains(locale.decimalPoint()))
         FUZZ_CHECK(SameValue(LeadingNumber(text), *value));
 
     const QString trimmed = text.trimmed();
     if (trimmed.front().isDigit()) {
-        const std::optional<double> negated = NumberValue(QLatin1Char('-') + trimmed, locale);
+        const std::optional<double> negated = numberValue(QLatin1Char('-') + trimmed, locale);
         FUZZ_CHECK(negated && SameValue(*negated, -*value));
     }
 
     // A whole number written for display reads back as itself.
     const double whole = std::nearbyint(*value);
     if (std::fabs(whole) <= 9007199254740992.0) {
-        const QString shown = WholeNumberText(whole);
+        const QString shown = wholeNumberText(whole);
         FUZZ_CHECK(LeadingNumber(shown) == whole);
-        FUZZ_CHECK(NumberValue(shown, locale) == whole);
+        FUZZ_CHECK(numberValue(shown, locale) == whole);
     }
     return 0;
 }

@@ -48,7 +48,7 @@ QSettings::SettingsMap ParsedMap(const QByteArray &bytes)
     buffer.setData(bytes);
     FUZZ_CHECK(buffer.open(QIODevice::ReadOnly));
     QSettings::SettingsMap map;
-    FUZZ_CHECK(SettingsFileFormat::Read(buffer, map));
+    FUZZ_CHECK(SettingsFileFormat::read(buffer, map));
     return map;
 }
 
@@ -56,7 +56,7 @@ QByteArray WrittenMap(const QSettings::SettingsMap &map)
 {
     QBuffer buffer;
     FUZZ_CHECK(buffer.open(QIODevice::WriteOnly));
-    FUZZ_CHECK(SettingsFileFormat::Write(buffer, map));
+    FUZZ_CHECK(SettingsFileFormat::write(buffer, map));
     return buffer.data();
 }
 
@@ -64,8 +64,8 @@ QStringList TextsOf(const StoredOptions &options)
 {
     QStringList texts;
     for (int value : options.chkOpt)
-        texts << CheckValueText(value);
-    texts << CheckValueText(options.chkAllowNegative) << CheckValueText(options.chkScore);
+        texts << checkValueText(value);
+    texts << checkValueText(options.chkAllowNegative) << checkValueText(options.chkScore);
     for (const QString &text : options.txtMax)
         texts << text;
     return texts;
@@ -73,7 +73,7 @@ QStringList TextsOf(const StoredOptions &options)
 
 QString KeyPath(const OptionKey &key)
 {
-    return OptionsGroup() + QLatin1Char('/') + key.name;
+    return optionsGroup() + QLatin1Char('/') + key.name;
 }
 
 } // namespace
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     static QTemporaryDir configDir;
     FUZZ_CHECK(configDir.isValid());
     qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
-    settingsPath = QSettingsStore().Location();
+    settingsPath = QSettingsStore().location();
     qtCopyPath = configDir.filePath(QStringLiteral("copy.ini"));
     FUZZ_CHECK(QDir().mkpath(QFileInfo(settingsPath).path()));
     return 0;
@@ -104,10 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     StoredOptions options;
     {
         QSettingsStore store;
-        options = LoadOptions(store, locale);
+        options = loadOptions(store, locale);
         const QStringList texts = TextsOf(options);
-        for (std::size_t i = 0; i < OptionKeys().size(); ++i) {
-            const OptionKey &key = OptionKeys()[i];
+        for (std::size_t i = 0; i < optionKeys().size(); ++i) {
+            const OptionKey &key = optionKeys()[i];
             const QString stored = parsed.value(KeyPath(key), key.defaultText).toString();
             if (key.kind == OptionKind::Text) {
                 FUZZ_CHECK(texts[static_cast<qsizetype>(i)] == stored);
@@ -115,32 +115,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 const int value = texts[static_cast<qsizetype>(i)].toInt();
                 FUZZ_CHECK(value >= 0 && value <= 2);
                 FUZZ_CHECK(value ==
-                           CheckValueFromText(stored, locale)
-                               .value_or(CheckValueFromText(key.defaultText).value_or(-1)));
+                           checkValueFromText(stored, locale)
+                               .value_or(checkValueFromText(key.defaultText).value_or(-1)));
             }
         }
         options.chkOpt[0] = 1 - options.chkOpt[0] % 2;
         options.txtMax[0] += QStringLiteral(", \"@x\";");
-        FUZZ_CHECK(SaveOptions(store, options));
+        FUZZ_CHECK(saveOptions(store, options));
     }
 
     // The saved file: every key the input held, the ten options as saved.
     const QByteArray saved = ReadFile(settingsPath);
     QSettings::SettingsMap expected = parsed;
     const QStringList texts = TextsOf(options);
-    for (std::size_t i = 0; i < OptionKeys().size(); ++i)
-        expected.insert(KeyPath(OptionKeys()[i]), texts[static_cast<qsizetype>(i)]);
+    for (std::size_t i = 0; i < optionKeys().size(); ++i)
+        expected.insert(KeyPath(optionKeys()[i]), texts[static_cast<qsizetype>(i)]);
     FUZZ_CHECK(ParsedMap(saved) == expected);
 
     WriteFile(settingsPath, saved);
     {
         QSettingsStore store;
-        FUZZ_CHECK(TextsOf(LoadOptions(store, locale)) == texts);
+        FUZZ_CHECK(TextsOf(loadOptions(store, locale)) == texts);
     }
     WriteFile(qtCopyPath, saved);
     QSettings qtReader(qtCopyPath, QSettings::IniFormat);
-    for (std::size_t i = 0; i < OptionKeys().size(); ++i) {
-        const QVariant value = qtReader.value(KeyPath(OptionKeys()[i]));
+    for (std::size_t i = 0; i < optionKeys().size(); ++i) {
+        const QVariant value = qtReader.value(KeyPath(optionKeys()[i]));
         FUZZ_CHECK(value.typeId() == QMetaType::QString);
         FUZZ_CHECK(value.toString() == texts[static_cast<qsizetype>(i)]);
     }

@@ -19,10 +19,10 @@ int ExpectedCheckValue(const MemorySettingsStore &store, const OptionKey &key,
 {
     const auto stored = store.values.constFind(key.name);
     if (stored != store.values.cend()) {
-        if (const std::optional<int> value = CheckValueFromText(*stored, locale))
+        if (const std::optional<int> value = checkValueFromText(*stored, locale))
             return *value;
     }
-    return CheckValueFromText(key.defaultText, locale).value_or(-1);
+    return checkValueFromText(key.defaultText, locale).value_or(-1);
 }
 
 bool SameOptions(const StoredOptions &a, const StoredOptions &b)
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                 static_cast<qsizetype>(size - 1))
             .split('\n');
 
-    const auto &keys = OptionKeys();
+    const auto &keys = optionKeys();
     MemorySettingsStore store;
     for (qsizetype i = 0; i < lines.size() && i < optionKeyCount; ++i) {
         if (!lines[i].startsWith('\x7f'))
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                 QString::fromUtf8(lines[i]));
     }
 
-    const StoredOptions options = LoadOptions(store, locale);
+    const StoredOptions options = loadOptions(store, locale);
     const std::array<int, 6> checkValues = {options.chkOpt[0],        options.chkOpt[1],
                                             options.chkOpt[2],        options.chkOpt[3],
                                             options.chkAllowNegative, options.chkScore};
@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     MemorySettingsStore saved;
-    FUZZ_CHECK(SaveOptions(saved, options));
+    FUZZ_CHECK(saveOptions(saved, options));
     FUZZ_CHECK(saved.values.size() == optionKeyCount && saved.commitCount == 1);
-    FUZZ_CHECK(SameOptions(LoadOptions(saved, locale), options));
+    FUZZ_CHECK(SameOptions(loadOptions(saved, locale), options));
     return 0;
 }

@@ -1,22 +1,22 @@
 #include "memorysettingsstore.h"
 
-QString MemorySettingsStore::Read(const QString &key, const QString &defaultText)
+QString MemorySettingsStore::read(const QString &key, const QString &defaultText)
 {
     return values.value(key, defaultText);
 }
 
-void MemorySettingsStore::Write(const QString &key, const QString &text)
+void MemorySettingsStore::write(const QString &key, const QString &text)
 {
     values.insert(key, text);
 }
 
-bool MemorySettingsStore::Commit()
+bool MemorySettingsStore::commit()
 {
     ++commitCount;
     return !failCommit;
 }
 
-QString MemorySettingsStore::Location() const
+QString MemorySettingsStore::location() const
 {
     return QStringLiteral("memory");
 }

@@ -8,14 +8,14 @@
 class MemorySettingsStore final : public SettingsStore
 {
 public:
-    QString Read(const QString &key, const QString &defaultText) override;
-    void Write(const QString &key, const QString &text) override;
-    bool Commit() override;
-    QString Location() const override;
+    QString read(const QString &key, const QString &defaultText) override;
+    void write(const QString &key, const QString &text) override;
+    bool commit() override;
+    QString location() const override;
 
     /// The stored values, as a test sees them.
     QMap<QString, QString> values;
-    /// Makes Commit() fail, as a read-only file would.
+    /// Makes commit() fail, as a read-only file would.
     bool failCommit = false;
     int commitCount = 0;
 };

@@ -1,23 +1,63 @@
 #include "optionkeys.h"
 
-const std::array<OptionKey, optionKeyCount> &OptionKeys()
+OptionKey checkKey(Operation op)
 {
-    static const std::array<OptionKey, optionKeyCount> keys = {{
-        {QStringLiteral("chkOpt0"), OptionKind::CheckBox, QStringLiteral("1")},
-        {QStringLiteral("chkOpt1"), OptionKind::CheckBox, QStringLiteral("0")},
-        {QStringLiteral("chkOpt2"), OptionKind::CheckBox, QStringLiteral("0")},
-        {QStringLiteral("chkOpt3"), OptionKind::CheckBox, QStringLiteral("0")},
-        {QStringLiteral("chkAllowNegative"), OptionKind::CheckBox, QStringLiteral("0")},
-        {QStringLiteral("chkScore"), OptionKind::CheckBox, QStringLiteral("1")},
-        {QStringLiteral("txtMax0"), OptionKind::Text, QStringLiteral("10")},
-        {QStringLiteral("txtMax1"), OptionKind::Text, QStringLiteral("10")},
-        {QStringLiteral("txtMax2"), OptionKind::Text, QStringLiteral("10")},
-        {QStringLiteral("txtMax3"), OptionKind::Text, QStringLiteral("10")},
-    }};
-    return keys;
+    return static_cast<OptionKey>(static_cast<int>(OptionKey::chkOpt0) + indexOf(op));
 }
 
-QString OptionsGroup()
+OptionKey largestNumberKey(Operation op)
+{
+    return static_cast<OptionKey>(static_cast<int>(OptionKey::txtMax0) + indexOf(op));
+}
+
+QString keyName(OptionKey key)
+{
+    switch (key) {
+    case OptionKey::chkOpt0:
+        return QStringLiteral("chkOpt0");
+    case OptionKey::chkOpt1:
+        return QStringLiteral("chkOpt1");
+    case OptionKey::chkOpt2:
+        return QStringLiteral("chkOpt2");
+    case OptionKey::chkOpt3:
+        return QStringLiteral("chkOpt3");
+    case OptionKey::chkAllowNegative:
+        return QStringLiteral("chkAllowNegative");
+    case OptionKey::chkScore:
+        return QStringLiteral("chkScore");
+    case OptionKey::txtMax0:
+        return QStringLiteral("txtMax0");
+    case OptionKey::txtMax1:
+        return QStringLiteral("txtMax1");
+    case OptionKey::txtMax2:
+        return QStringLiteral("txtMax2");
+    case OptionKey::txtMax3:
+        return QStringLiteral("txtMax3");
+    }
+    return {};
+}
+
+QString defaultText(OptionKey key)
+{
+    switch (key) {
+    case OptionKey::chkOpt0:
+    case OptionKey::chkScore:
+        return QStringLiteral("1");
+    case OptionKey::chkOpt1:
+    case OptionKey::chkOpt2:
+    case OptionKey::chkOpt3:
+    case OptionKey::chkAllowNegative:
+        return QStringLiteral("0");
+    case OptionKey::txtMax0:
+    case OptionKey::txtMax1:
+    case OptionKey::txtMax2:
+    case OptionKey::txtMax3:
+        return QStringLiteral("10");
+    }
+    return {};
+}
+
+QString optionsGroup()
 {
     return QStringLiteral("Options");
 }

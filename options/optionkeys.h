@@ -1,5 +1,5 @@
-// The ten saved options: their keys in the "Options" group, in the order
-// they are read and written, and their defaults for a first run.
+// The ten saved options: their keys in the "Options" group and their
+// defaults for a first run, looked up by name, never by position.
 #pragma once
 
 #include "quiz/operation.h"
@@ -7,23 +7,38 @@
 #include <QString>
 #include <array>
 
-enum class OptionKind
+enum class OptionKey
 {
-    CheckBox, ///< stored as the decimal text of the box's Value
-    Text,     ///< stored as the box's text, unchanged
+    chkOpt0,
+    chkOpt1,
+    chkOpt2,
+    chkOpt3,
+    chkAllowNegative,
+    chkScore,
+    txtMax0,
+    txtMax1,
+    txtMax2,
+    txtMax3,
 };
 
-struct OptionKey
-{
-    QString name;
-    OptionKind kind;
-    QString defaultText;
+/// Every key, in the order the options are read and written.
+inline constexpr std::array<OptionKey, 10> allOptionKeys = {
+    OptionKey::chkOpt0,          OptionKey::chkOpt1,  OptionKey::chkOpt2, OptionKey::chkOpt3,
+    OptionKey::chkAllowNegative, OptionKey::chkScore, OptionKey::txtMax0, OptionKey::txtMax1,
+    OptionKey::txtMax2,          OptionKey::txtMax3,
 };
 
-inline constexpr int optionKeyCount = 10;
+/// The key of an operation's check box ("chkOpt0".."chkOpt3").
+OptionKey checkKey(Operation op);
 
-/// "chkOpt0".."chkOpt3", "chkAllowNegative", "chkScore", "txtMax0".."txtMax3".
-const std::array<OptionKey, optionKeyCount> &OptionKeys();
+/// The key of an operation's largest-number box ("txtMax0".."txtMax3").
+OptionKey largestNumberKey(Operation op);
+
+/// The key's name in the settings file, e.g. "chkAllowNegative".
+QString keyName(OptionKey key);
+
+/// The text a first run takes when the key is absent.
+QString defaultText(OptionKey key);
 
 /// The settings group that holds the options.
-QString OptionsGroup();
+QString optionsGroup();

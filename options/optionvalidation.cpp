@@ -1,15 +1,10 @@
 #include "optionvalidation.h"
 
-#include "quiz/numbertext.h"
+#include "quiz/questiongenerator.h"
 
-bool IsValidLargestNumber(const QString &text, const QLocale &locale)
-{
-    const double leading = LeadingNumber(text);
-    return leading >= smallestLargestNumber && leading <= biggestLargestNumber &&
-           IsNumber(text, locale);
-}
+#include <QCoreApplication>
 
-OptionCheckOutcome CheckOptions(const OptionPanelValues &values, const QLocale &locale)
+OptionCheckOutcome checkOptions(const OptionPanelValues &values, const QLocale &locale)
 {
     OptionCheckOutcome outcome;
     bool anyTicked = false;
@@ -19,10 +14,34 @@ OptionCheckOutcome CheckOptions(const OptionPanelValues &values, const QLocale &
 
     for (int i = 0; i < operationCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        if (!values.boxEnabled[index])
-            continue;
-        if (!IsValidLargestNumber(values.largestTexts[index], locale))
+        if (values.boxEnabled[index] && !largestNumber(values.largestTexts[index], locale))
             outcome.failingBoxes.append(i);
     }
     return outcome;
 }
+
+namespace OptionMessages {
+
+QString noSelectionTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "No selections made");
+}
+
+QString noSelectionText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must select at least 1 option to perform");
+}
+
+QString invalidEntryTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "Invalid Entry");
+}
+
+QString invalidEntryText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must enter a valid number in the range 1-99999");
+}
+
+} // namespace OptionMessages

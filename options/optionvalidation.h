@@ -28,28 +28,18 @@ struct OptionCheckOutcome
     bool valid() const { return !noSelection && failingBoxes.isEmpty(); }
 };
 
-/// The smallest and largest allowed largest number.
-inline constexpr double smallestLargestNumber = 1;
-inline constexpr double biggestLargestNumber = 99999;
-
-/// A largest-number text passes when the whole text is a number and its
-/// leading number lies from 1 to 99999 inclusive (2.5 and " 7" pass; 12a,
-/// 0 and the empty text fail).
-bool IsValidLargestNumber(const QString &text, const QLocale &locale = QLocale::system());
-
-/// The outcome of checking the panel. No operation ticked means no box
-/// holds Value 1: a greyed box (only possible from the settings file) cannot
-/// be drawn, so a panel of greyed and unticked boxes is reported like an
-/// empty one rather than let the question draw run for ever.
-OptionCheckOutcome CheckOptions(const OptionPanelValues &values,
+/// The outcome of checking the panel. An enabled box fails when its text is
+/// not a usable largest number (largestNumber()). No operation ticked means
+/// no box holds Value 1: a greyed box (only possible from the settings file)
+/// cannot be drawn, so a panel of greyed and unticked boxes is reported like
+/// an empty one rather than let the question draw run for ever.
+OptionCheckOutcome checkOptions(const OptionPanelValues &values,
                                 const QLocale &locale = QLocale::system());
 
-/// Titles and texts of the two messages.
+/// Titles and texts of the two messages, in the user's language.
 namespace OptionMessages {
-inline const QString noSelectionTitle = QStringLiteral("No selections made");
-inline const QString noSelectionText =
-    QStringLiteral("You must select at least 1 option to perform");
-inline const QString invalidEntryTitle = QStringLiteral("Invalid Entry");
-inline const QString invalidEntryText =
-    QStringLiteral("You must enter a valid number in the range 1-99999");
+QString noSelectionTitle();
+QString noSelectionText();
+QString invalidEntryTitle();
+QString invalidEntryText();
 } // namespace OptionMessages

@@ -5,28 +5,28 @@
 #include "settingsfileformat.h"
 
 QSettingsStore::QSettingsStore()
-    : m_settings(SettingsFileFormat::Format(), QSettings::UserScope, AppIdentity::Title(),
-                 AppIdentity::Title())
+    : m_settings(SettingsFileFormat::format(), QSettings::UserScope, AppIdentity::title(),
+                 AppIdentity::title())
 {}
 
-QString QSettingsStore::Read(const QString &key, const QString &defaultText)
+QString QSettingsStore::read(const QString &key, const QString &defaultText)
 {
     // The file format holds texts only; a key it could not read is absent.
-    return m_settings.value(OptionsGroup() + QLatin1Char('/') + key, defaultText).toString();
+    return m_settings.value(optionsGroup() + QLatin1Char('/') + key, defaultText).toString();
 }
 
-void QSettingsStore::Write(const QString &key, const QString &text)
+void QSettingsStore::write(const QString &key, const QString &text)
 {
-    m_settings.setValue(OptionsGroup() + QLatin1Char('/') + key, text);
+    m_settings.setValue(optionsGroup() + QLatin1Char('/') + key, text);
 }
 
-bool QSettingsStore::Commit()
+bool QSettingsStore::commit()
 {
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;
 }
 
-QString QSettingsStore::Location() const
+QString QSettingsStore::location() const
 {
     return m_settings.fileName();
 }

@@ -12,10 +12,10 @@ public:
     /// The store of organisation and application "Tallyfox".
     QSettingsStore();
 
-    QString Read(const QString &key, const QString &defaultText) override;
-    void Write(const QString &key, const QString &text) override;
-    bool Commit() override;
-    QString Location() const override;
+    QString read(const QString &key, const QString &defaultText) override;
+    void write(const QString &key, const QString &text) override;
+    bool commit() override;
+    QString location() const override;
 
 private:
     QSettings m_settings;

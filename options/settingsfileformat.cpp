@@ -6,17 +6,17 @@
 
 namespace {
 
-bool IsLineBlank(char c)
+bool isLineBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-bool IsValueBlank(char c)
+bool isValueBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-int HexDigitValue(char16_t c)
+int hexDigitValue(char16_t c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -35,11 +35,11 @@ struct Line
     qsizetype equals = -1; // the first '=' outside quotes, relative to text
 };
 
-bool NextLine(QByteArrayView data, qsizetype &pos, Line &line)
+bool nextLine(QByteArrayView data, qsizetype &pos, Line &line)
 {
     const qsizetype size = data.size();
     for (;;) {
-        while (pos < size && IsLineBlank(data[pos]))
+        while (pos < size && isLineBlank(data[pos]))
             ++pos;
         if (pos >= size)
             return false;
@@ -73,7 +73,7 @@ bool NextLine(QByteArrayView data, qsizetype &pos, Line &line)
 
 // Keys and group names: "%XX" and "%UXXXX" stand for one character and a
 // backslash for '/'.
-QString UnescapedKey(QByteArrayView key)
+QString unescapedKey(QByteArrayView key)
 {
     QString result;
     qsizetype i = 0;
@@ -89,7 +89,7 @@ QString UnescapedKey(QByteArrayView key)
             char16_t code = 0;
             bool ok = first + digits <= key.size();
             for (qsizetype d = 0; ok && d < digits; ++d) {
-                const int value = HexDigitValue(static_cast<unsigned char>(key[first + d]));
+                const int value = hexDigitValue(static_cast<unsigned char>(key[first + d]));
                 ok = value >= 0;
                 code = static_cast<char16_t>(code * 16 + value);
             }
@@ -108,7 +108,7 @@ QString UnescapedKey(QByteArrayView key)
     return result;
 }
 
-QByteArray EscapedKey(const QString &key)
+QByteArray escapedKey(const QString &key)
 {
     static constexpr char hexDigits[] = "0123456789ABCDEF";
     QByteArray result;
@@ -132,7 +132,7 @@ QByteArray EscapedKey(const QString &key)
     return result;
 }
 
-void ChopBlanks(QString &text, qsizetype keep)
+void chopBlanks(QString &text, qsizetype keep)
 {
     qsizetype size = text.size();
     while (size > keep &&
@@ -141,7 +141,7 @@ void ChopBlanks(QString &text, qsizetype keep)
     text.truncate(size);
 }
 
-char16_t SimpleEscape(char c)
+char16_t simpleEscape(char c)
 {
     switch (c) {
     case 'a':
@@ -170,7 +170,7 @@ char16_t SimpleEscape(char c)
 
 // A value: blanks around it dropped unless quoted or escaped, C escapes,
 // UTF-8 text; commas outside quotes make it a list.
-QStringList UnescapedValue(QByteArrayView raw, bool &isList)
+QStringList unescapedValue(QByteArrayView raw, bool &isList)
 {
     QStringList items;
     QString current;
@@ -181,7 +181,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
     qsizetype i = 0;
     const qsizetype size = raw.size();
     const auto skipBlanks = [&] {
-        while (i < size && IsValueBlank(raw[i]))
+        while (i < size && isValueBlank(raw[i]))
             ++i;
     };
     skipBlanks();
@@ -191,7 +191,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
             if (++i >= size)
                 break;
             const char escaped = raw[i++];
-            if (const char16_t simple = SimpleEscape(escaped)) {
+            if (const char16_t simple = simpleEscape(escaped)) {
                 current += QChar(simple);
             } else if (escaped == 'x' || (escaped >= '0' && escaped <= '7')) {
                 // Hex or octal digits, as many as follow, kept to 16 bits.
@@ -200,7 +200,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
                 bool any = escaped != 'x';
                 int digit = 0;
                 while (i < size &&
-                       (digit = HexDigitValue(static_cast<unsigned char>(raw[i]))) >= 0 &&
+                       (digit = hexDigitValue(static_cast<unsigned char>(raw[i]))) >= 0 &&
                        digit < base) {
                     code = static_cast<char16_t>(code * base + digit);
                     any = true;
@@ -223,7 +223,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
             }
         } else if (c == ',' && !inQuotes) {
             if (!quoted)
-                ChopBlanks(current, keep);
+                chopBlanks(current, keep);
             isList = true;
             items.append(current);
             current.clear();
@@ -240,7 +240,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
         }
     }
     if (!quoted)
-        ChopBlanks(current, keep);
+        chopBlanks(current, keep);
     items.append(current);
     return items;
 }
@@ -248,7 +248,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool &isList)
 // The text a stored value stands for. "@@" escapes a leading '@', and
 // "@String(...)" and "@ByteArray(...)" hold texts; the other typed forms
 // ("@Variant(...)", "@Rect(...)" and the like) hold no text.
-std::optional<QString> PlainText(const QString &value)
+std::optional<QString> plainText(const QString &value)
 {
     if (!value.startsWith(QLatin1Char('@')))
         return value;
@@ -270,7 +270,7 @@ std::optional<QString> PlainText(const QString &value)
 }
 
 // A list reads as its items joined by ", ", the way it was typed.
-std::optional<QString> PlainListText(QStringList items)
+std::optional<QString> plainListText(QStringList items)
 {
     for (QString &item : items) {
         if (!item.startsWith(QLatin1Char('@')))
@@ -282,7 +282,7 @@ std::optional<QString> PlainListText(QStringList items)
     return items.join(QStringLiteral(", "));
 }
 
-QByteArray EscapedValue(const QString &text)
+QByteArray escapedValue(const QString &text)
 {
     QString value = text;
     if (value.contains(QChar::Null))
@@ -298,7 +298,7 @@ QByteArray EscapedValue(const QString &text)
         const char16_t c = value[i].unicode();
         if (c == ';' || c == ',' || c == '=')
             needsQuotes = true;
-        if (escapeHexDigit && HexDigitValue(c) >= 0) {
+        if (escapeHexDigit && hexDigitValue(c) >= 0) {
             result += "\\x" + QByteArray::number(c, 16);
             continue;
         }
@@ -359,20 +359,20 @@ QByteArray EscapedValue(const QString &text)
 
 namespace SettingsFileFormat {
 
-QSettings::Format Format()
+QSettings::Format format()
 {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), &Read, &Write);
-    return format;
+    static const QSettings::Format registered =
+        QSettings::registerFormat(QStringLiteral("conf"), &read, &write);
+    return registered;
 }
 
-bool Read(QIODevice &device, QSettings::SettingsMap &map)
+bool read(QIODevice &device, QSettings::SettingsMap &map)
 {
     const QByteArray data = device.readAll();
     QString group;
     qsizetype pos = 0;
     Line line;
-    while (NextLine(data, pos, line)) {
+    while (nextLine(data, pos, line)) {
         if (line.text.startsWith('[')) {
             // A header without ']' names the group by the rest of its line.
             qsizetype close = line.text.indexOf(']');
@@ -384,21 +384,21 @@ bool Read(QIODevice &device, QSettings::SettingsMap &map)
             else if (name.compare("%general", Qt::CaseInsensitive) == 0)
                 group = QString::fromLatin1(name.sliced(1)) + QLatin1Char('/');
             else
-                group = UnescapedKey(name) + QLatin1Char('/');
+                group = unescapedKey(name) + QLatin1Char('/');
             continue;
         }
         if (line.equals < 0)
             continue;
         // Keys as QSettings looks them up: no empty parts between slashes.
-        const QString key = (group + UnescapedKey(line.text.first(line.equals).trimmed()))
+        const QString key = (group + unescapedKey(line.text.first(line.equals).trimmed()))
                                 .split(QLatin1Char('/'), Qt::SkipEmptyParts)
                                 .join(QLatin1Char('/'));
         if (key.isEmpty())
             continue;
         bool isList = false;
-        const QStringList items = UnescapedValue(line.text.sliced(line.equals + 1), isList);
+        const QStringList items = unescapedValue(line.text.sliced(line.equals + 1), isList);
         const std::optional<QString> text =
-            isList ? PlainListText(items) : PlainText(items.first());
+            isList ? plainListText(items) : plainText(items.first());
         if (text)
             map.insert(key, *text);
         else
@@ -407,7 +407,7 @@ bool Read(QIODevice &device, QSettings::SettingsMap &map)
     return true;
 }
 
-bool Write(QIODevice &device, const QSettings::SettingsMap &map)
+bool write(QIODevice &device, const QSettings::SettingsMap &map)
 {
     // Keys of one group are next to each other in the sorted map, except
     // that keys with no group go first under [General].
@@ -416,8 +416,8 @@ bool Write(QIODevice &device, const QSettings::SettingsMap &map)
     QString currentGroup;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
-        const QByteArray line = EscapedKey(slash < 0 ? it.key() : it.key().sliced(slash + 1)) +
-                                '=' + EscapedValue(it.value().toString()) + '\n';
+        const QByteArray line = escapedKey(slash < 0 ? it.key() : it.key().sliced(slash + 1)) +
+                                '=' + escapedValue(it.value().toString()) + '\n';
         if (slash < 0) {
             general += line;
             continue;
@@ -428,7 +428,7 @@ bool Write(QIODevice &device, const QSettings::SettingsMap &map)
             const bool isGeneral =
                 group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0;
             groups += (groups.isEmpty() ? "[" : "\n[") +
-                      (isGeneral ? '%' + group.toLatin1() : EscapedKey(group)) + "]\n";
+                      (isGeneral ? '%' + group.toLatin1() : escapedKey(group)) + "]\n";
         }
         groups += line;
     }

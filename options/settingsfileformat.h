@@ -13,12 +13,12 @@
 namespace SettingsFileFormat {
 
 /// The format registered with QSettings, with the extension "conf".
-QSettings::Format Format();
+QSettings::Format format();
 
 /// Reads every key it can; a key with no readable text is left out. Never fails.
-bool Read(QIODevice &device, QSettings::SettingsMap &map);
+bool read(QIODevice &device, QSettings::SettingsMap &map);
 
 /// Writes each key's text, grouped by the part of the key before the first '/'.
-bool Write(QIODevice &device, const QSettings::SettingsMap &map);
+bool write(QIODevice &device, const QSettings::SettingsMap &map);
 
 } // namespace SettingsFileFormat

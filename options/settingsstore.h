@@ -10,14 +10,14 @@ public:
 
     /// The text stored under @p key in the options group, or @p defaultText
     /// when nothing is stored there. A stored empty text comes back empty.
-    virtual QString Read(const QString &key, const QString &defaultText) = 0;
+    virtual QString read(const QString &key, const QString &defaultText) = 0;
 
     /// Stores @p text under @p key, replacing any earlier value.
-    virtual void Write(const QString &key, const QString &text) = 0;
+    virtual void write(const QString &key, const QString &text) = 0;
 
     /// Makes the writes lasting. False when they could not be stored.
-    virtual bool Commit() = 0;
+    virtual bool commit() = 0;
 
     /// Where the values are kept, for a message to the user.
-    virtual QString Location() const = 0;
+    virtual QString location() const = 0;
 };

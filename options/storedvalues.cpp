@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-std::optional<int> CheckValueFromText(const QString &text, const QLocale &locale)
+std::optional<int> checkValueFromText(const QString &text, const QLocale &locale)
 {
-    const std::optional<double> number = NumberValue(text, locale);
+    const std::optional<double> number = numberValue(text, locale);
     if (!number)
         return std::nullopt;
     // nearbyint rounds ties to even in the default rounding mode.
@@ -16,44 +16,49 @@ std::optional<int> CheckValueFromText(const QString &text, const QLocale &locale
     return static_cast<int>(rounded);
 }
 
-QString CheckValueText(int value)
+QString checkValueText(int value)
 {
     return QString::number(value);
 }
 
 namespace {
 
-int CheckValueFor(SettingsStore &store, const OptionKey &key, const QLocale &locale)
+int checkValueFor(SettingsStore &store, OptionKey key, const QLocale &locale)
 {
-    const QString text = store.Read(key.name, key.defaultText);
-    if (const std::optional<int> value = CheckValueFromText(text, locale))
+    const QString fallback = defaultText(key);
+    if (const std::optional<int> value =
+            checkValueFromText(store.read(keyName(key), fallback), locale))
         return *value;
-    return CheckValueFromText(key.defaultText, locale).value_or(0);
+    return checkValueFromText(fallback, locale).value_or(0);
 }
 
 } // namespace
 
-StoredOptions LoadOptions(SettingsStore &store, const QLocale &locale)
+StoredOptions loadOptions(SettingsStore &store, const QLocale &locale)
 {
-    const auto &keys = OptionKeys();
     StoredOptions options;
-    for (std::size_t i = 0; i < operationCount; ++i)
-        options.chkOpt[i] = CheckValueFor(store, keys[i], locale);
-    options.chkAllowNegative = CheckValueFor(store, keys[4], locale);
-    options.chkScore = CheckValueFor(store, keys[5], locale);
-    for (std::size_t i = 0; i < operationCount; ++i)
-        options.txtMax[i] = store.Read(keys[6 + i].name, keys[6 + i].defaultText);
+    for (Operation op : allOperations)
+        options.chkOpt[static_cast<std::size_t>(indexOf(op))] =
+            checkValueFor(store, checkKey(op), locale);
+    options.chkAllowNegative = checkValueFor(store, OptionKey::chkAllowNegative, locale);
+    options.chkScore = checkValueFor(store, OptionKey::chkScore, locale);
+    for (Operation op : allOperations) {
+        const OptionKey key = largestNumberKey(op);
+        options.txtMax[static_cast<std::size_t>(indexOf(op))] =
+            store.read(keyName(key), defaultText(key));
+    }
     return options;
 }
 
-bool SaveOptions(SettingsStore &store, const StoredOptions &options)
+bool saveOptions(SettingsStore &store, const StoredOptions &options)
 {
-    const auto &keys = OptionKeys();
-    for (std::size_t i = 0; i < operationCount; ++i)
-        store.Write(keys[i].name, CheckValueText(options.chkOpt[i]));
-    store.Write(keys[4].name, CheckValueText(options.chkAllowNegative));
-    store.Write(keys[5].name, CheckValueText(options.chkScore));
-    for (std::size_t i = 0; i < operationCount; ++i)
-        store.Write(keys[6 + i].name, options.txtMax[i]);
-    return store.Commit();
+    for (Operation op : allOperations)
+        store.write(keyName(checkKey(op)),
+                    checkValueText(options.chkOpt[static_cast<std::size_t>(indexOf(op))]));
+    store.write(keyName(OptionKey::chkAllowNegative), checkValueText(options.chkAllowNegative));
+    store.write(keyName(OptionKey::chkScore), checkValueText(options.chkScore));
+    for (Operation op : allOperations)
+        store.write(keyName(largestNumberKey(op)),
+                    options.txtMax[static_cast<std::size_t>(indexOf(op))]);
+    return store.commit();
 }

@@ -13,11 +13,11 @@
 /// in @p locale, blanks around it allowed, rounded to the nearest whole
 /// number with ties to even. Only 0, 1 and 2 (greyed) can be put into a
 /// box; any other text gives nothing, and the caller uses the default.
-std::optional<int> CheckValueFromText(const QString &text,
+std::optional<int> checkValueFromText(const QString &text,
                                       const QLocale &locale = QLocale::system());
 
 /// The stored text of a check-box Value: "0", "1" or "2".
-QString CheckValueText(int value);
+QString checkValueText(int value);
 
 /// The ten options as the controls hold them.
 struct StoredOptions
@@ -30,8 +30,8 @@ struct StoredOptions
 
 /// Reads the ten keys in order. A check-box text that cannot be put into a
 /// box takes that key's default; every other key loads as stored.
-StoredOptions LoadOptions(SettingsStore &store, const QLocale &locale = QLocale::system());
+StoredOptions loadOptions(SettingsStore &store, const QLocale &locale = QLocale::system());
 
 /// Writes all ten keys in order and commits them. False when the store could
 /// not keep them.
-bool SaveOptions(SettingsStore &store, const StoredOptions &options);
+bool saveOptions(SettingsStore &store, const StoredOptions &options);

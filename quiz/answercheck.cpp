@@ -2,7 +2,9 @@
 
 #include "numbertext.h"
 
-AnswerProblem FindAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
+#include <QCoreApplication>
+
+AnswerProblem findAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
                                 const QLocale &locale)
 {
     if (answer.isEmpty())
@@ -18,22 +20,22 @@ AnswerProblem FindAnswerProblem(const QString &answer, const QString &remainder,
     return AnswerProblem::None;
 }
 
-QString AnswerProblemMessage(AnswerProblem problem)
+QString answerProblemMessage(AnswerProblem problem)
 {
     switch (problem) {
     case AnswerProblem::AnswerMissing:
     case AnswerProblem::RemainderMissing:
-        return QStringLiteral("You must supply an answer");
+        return QCoreApplication::translate("AnswerCheck", "You must supply an answer");
     case AnswerProblem::AnswerNotNumber:
     case AnswerProblem::RemainderNotNumber:
-        return QStringLiteral("You must enter a valid number");
+        return QCoreApplication::translate("AnswerCheck", "You must enter a valid number");
     case AnswerProblem::None:
         break;
     }
     return {};
 }
 
-bool IsRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
+bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
                    const QString &answer, const QString &remainder)
 {
     // Exact comparison on purpose: the right values are whole numbers, so

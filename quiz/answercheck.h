@@ -20,15 +20,15 @@ enum class AnswerProblem
 /// Checks the typed texts in order: the answer, then (for a division) the
 /// remainder; the first failure is returned. A text of blanks only is not
 /// empty, so it fails the number check.
-AnswerProblem FindAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
+AnswerProblem findAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
                                 const QLocale &locale = QLocale::system());
 
 /// The message shown for a problem: "You must supply an answer" or
 /// "You must enter a valid number". Empty for AnswerProblem::None.
-QString AnswerProblemMessage(AnswerProblem problem);
+QString answerProblemMessage(AnswerProblem problem);
 
 /// Whether the answer is right: LeadingNumber of each typed text equals the
 /// expected value exactly, with no tolerance. For a division the remainder
 /// must match too; for the other operations it is not read.
-bool IsRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
+bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
                    const QString &answer, const QString &remainder);

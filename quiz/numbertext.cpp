@@ -7,17 +7,17 @@
 
 namespace {
 
-bool IsBlank(QChar c)
+bool isBlank(QChar c)
 {
     return c.isSpace();
 }
 
-bool IsDigit(QChar c)
+bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool IsExponentMark(QChar c)
+bool isExponentMark(QChar c)
 {
     return c == QLatin1Char('e') || c == QLatin1Char('E');
 }
@@ -36,7 +36,7 @@ struct NumberParts
 
 // Reads sign, digits, separator and exponent from @p pos on. The exponent
 // is taken only when digits follow it: "1e" is the number 1 followed by "e".
-NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decimalSeparator)
+NumberParts readNumber(const QString &text, qsizetype pos, const QString &decimalSeparator)
 {
     NumberParts parts;
     const qsizetype size = text.size();
@@ -44,12 +44,12 @@ NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decima
         parts.negative = text[pos] == QLatin1Char('-');
         ++pos;
     }
-    while (pos < size && IsDigit(text[pos]))
+    while (pos < size && isDigit(text[pos]))
         parts.integerDigits.push_back(static_cast<char>(text[pos++].unicode()));
     if (!decimalSeparator.isEmpty() && text.mid(pos, decimalSeparator.size()) == decimalSeparator) {
         qsizetype after = pos + decimalSeparator.size();
         std::string fraction;
-        while (after < size && IsDigit(text[after]))
+        while (after < size && isDigit(text[after]))
             fraction.push_back(static_cast<char>(text[after++].unicode()));
         // A lone separator is not part of a number ("." or "-.").
         if (!parts.integerDigits.empty() || !fraction.empty()) {
@@ -61,7 +61,7 @@ NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decima
     if (parts.integerDigits.empty() && parts.fractionDigits.empty())
         return parts;
 
-    if (pos < size && IsExponentMark(text[pos])) {
+    if (pos < size && isExponentMark(text[pos])) {
         qsizetype after = pos + 1;
         bool exponentNegative = false;
         if (after < size && (text[after] == QLatin1Char('+') || text[after] == QLatin1Char('-'))) {
@@ -69,7 +69,7 @@ NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decima
             ++after;
         }
         std::string exponent;
-        while (after < size && IsDigit(text[after]))
+        while (after < size && isDigit(text[after]))
             exponent.push_back(static_cast<char>(text[after++].unicode()));
         if (!exponent.empty()) {
             parts.exponentNegative = exponentNegative;
@@ -80,34 +80,34 @@ NumberParts ReadNumber(const QString &text, qsizetype pos, const QString &decima
     return parts;
 }
 
-bool HasDigits(const NumberParts &parts)
+bool hasDigits(const NumberParts &parts)
 {
     return !parts.integerDigits.empty() || !parts.fractionDigits.empty();
 }
 
 // Strips leading zeros so that a text of any length maps to a short exponent.
-std::string WithoutLeadingZeros(const std::string &digits)
+std::string withoutLeadingZeros(const std::string &digits)
 {
     const auto first = digits.find_first_not_of('0');
     return first == std::string::npos ? std::string() : digits.substr(first);
 }
 
 // Whether a digit other than 0 comes at or after @p from.
-bool HasNonZeroDigit(const std::string &digits, std::size_t from)
+bool hasNonZeroDigit(const std::string &digits, std::size_t from)
 {
     return from < digits.size() && digits.find_first_not_of('0', from) != std::string::npos;
 }
 
-double ValueOf(const NumberParts &parts)
+double valueOf(const NumberParts &parts)
 {
-    if (!HasDigits(parts))
+    if (!hasDigits(parts))
         return 0.0;
 
     // The exponent is clamped: anything beyond a few thousand already
     // overflows or underflows a double, unless a digit run as long as a text
     // can be makes up for it, so the clamp lies far beyond any text length.
     constexpr long long exponentClamp = 1000000000000000;
-    const std::string exponentDigits = WithoutLeadingZeros(parts.exponentDigits);
+    const std::string exponentDigits = withoutLeadingZeros(parts.exponentDigits);
     long long exponent = 0;
     if (exponentDigits.size() > 15) {
         exponent = exponentClamp;
@@ -120,7 +120,7 @@ double ValueOf(const NumberParts &parts)
     // Rebuild a compact plain number for from_chars, which is exact and
     // independent of the C locale. Very long digit runs are folded into the
     // exponent so that the text handed over stays short.
-    const std::string integerDigits = WithoutLeadingZeros(parts.integerDigits);
+    const std::string integerDigits = withoutLeadingZeros(parts.integerDigits);
     std::string mantissa;
     long long scale = 0;
     bool droppedNonZero = false;
@@ -130,13 +130,13 @@ double ValueOf(const NumberParts &parts)
             mantissa = integerDigits.substr(0, keep);
             scale = static_cast<long long>(integerDigits.size() - keep);
             droppedNonZero =
-                HasNonZeroDigit(integerDigits, keep) || HasNonZeroDigit(parts.fractionDigits, 0);
+                hasNonZeroDigit(integerDigits, keep) || hasNonZeroDigit(parts.fractionDigits, 0);
         } else {
             mantissa =
                 integerDigits + parts.fractionDigits.substr(
                                     0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
             scale = -static_cast<long long>(mantissa.size() - integerDigits.size());
-            droppedNonZero = HasNonZeroDigit(parts.fractionDigits, 800);
+            droppedNonZero = hasNonZeroDigit(parts.fractionDigits, 800);
         }
     } else {
         const auto firstNonZero = parts.fractionDigits.find_first_not_of('0');
@@ -144,7 +144,7 @@ double ValueOf(const NumberParts &parts)
             return parts.negative ? -0.0 : 0.0;
         mantissa = parts.fractionDigits.substr(firstNonZero, 800);
         scale = -static_cast<long long>(firstNonZero + mantissa.size());
-        droppedNonZero = HasNonZeroDigit(parts.fractionDigits, firstNonZero + 800);
+        droppedNonZero = hasNonZeroDigit(parts.fractionDigits, firstNonZero + 800);
     }
     // 800 digits settle the double except for a tie between two neighbours,
     // which dropped digits break upwards when any of them is not 0: a single
@@ -177,27 +177,27 @@ double ValueOf(const NumberParts &parts)
 double LeadingNumber(const QString &text)
 {
     qsizetype pos = 0;
-    while (pos < text.size() && IsBlank(text[pos]))
+    while (pos < text.size() && isBlank(text[pos]))
         ++pos;
-    return ValueOf(ReadNumber(text, pos, QStringLiteral(".")));
+    return valueOf(readNumber(text, pos, QStringLiteral(".")));
 }
 
-std::optional<double> NumberValue(const QString &text, const QLocale &locale)
+std::optional<double> numberValue(const QString &text, const QLocale &locale)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin]))
+    while (begin < end && isBlank(text[begin]))
         ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
+    while (end > begin && isBlank(text[end - 1]))
         --end;
     if (begin == end)
         return std::nullopt;
 
     const QString number = text.mid(begin, end - begin);
-    const NumberParts parts = ReadNumber(number, 0, locale.decimalPoint());
-    if (!HasDigits(parts) || parts.end != number.size())
+    const NumberParts parts = readNumber(number, 0, locale.decimalPoint());
+    if (!hasDigits(parts) || parts.end != number.size())
         return std::nullopt;
-    const double value = ValueOf(parts);
+    const double value = valueOf(parts);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
@@ -205,10 +205,10 @@ std::optional<double> NumberValue(const QString &text, const QLocale &locale)
 
 bool IsNumber(const QString &text, const QLocale &locale)
 {
-    return NumberValue(text, locale).has_value();
+    return numberValue(text, locale).has_value();
 }
 
-QString WholeNumberText(double value)
+QString wholeNumberText(double value)
 {
     // Every whole number up to 2^53 is exact in a double and in a 64-bit
     // integer, so it converts without rounding; beyond that fall back to the

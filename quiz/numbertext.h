@@ -21,11 +21,11 @@ double LeadingNumber(const QString &text);
 /// with at most one of the locale's decimal separator, and an optional
 /// exponent. Digit grouping, currency signs and signs after the digits are
 /// not accepted, nor are values beyond the range of a double.
-std::optional<double> NumberValue(const QString &text, const QLocale &locale = QLocale::system());
+std::optional<double> numberValue(const QString &text, const QLocale &locale = QLocale::system());
 
-/// Whether NumberValue() accepts the text.
+/// Whether numberValue() accepts the text.
 bool IsNumber(const QString &text, const QLocale &locale = QLocale::system());
 
 /// A whole number in plain decimal digits, with a leading minus sign when
 /// negative and no blank, grouping or decimal part: 42, -7, 9999800001.
-QString WholeNumberText(double value);
+QString wholeNumberText(double value);

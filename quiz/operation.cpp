@@ -1,21 +1,23 @@
 #include "operation.h"
 
-QString OperationName(Operation op)
+#include <QCoreApplication>
+
+QString operationName(Operation op)
 {
     switch (op) {
     case Operation::Addition:
-        return QStringLiteral("Addition");
+        return QCoreApplication::translate("Operation", "Addition");
     case Operation::Subtraction:
-        return QStringLiteral("Subtraction");
+        return QCoreApplication::translate("Operation", "Subtraction");
     case Operation::Multiplication:
-        return QStringLiteral("Multiplication");
+        return QCoreApplication::translate("Operation", "Multiplication");
     case Operation::Division:
-        return QStringLiteral("Division");
+        return QCoreApplication::translate("Operation", "Division");
     }
     return {};
 }
 
-QString OperationSign(Operation op)
+QString operationSign(Operation op)
 {
     switch (op) {
     case Operation::Addition:

@@ -20,13 +20,13 @@ inline constexpr std::array<Operation, operationCount> allOperations = {
     Operation::Addition, Operation::Subtraction, Operation::Multiplication, Operation::Division};
 
 /// The index of an operation in the option arrays (0 to 3).
-constexpr int IndexOf(Operation op)
+constexpr int indexOf(Operation op)
 {
     return static_cast<int>(op);
 }
 
 /// The caption of the operation's check box, e.g. "Addition".
-QString OperationName(Operation op);
+QString operationName(Operation op);
 
 /// The sign shown between the operands: "+", "-", "x" (the letter) or "/".
-QString OperationSign(Operation op);
+QString operationSign(Operation op);

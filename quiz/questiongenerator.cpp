@@ -1,25 +1,52 @@
 #include "questiongenerator.h"
 
+#include "numbertext.h"
+
 #include <cmath>
 #include <cstdint>
 
 namespace {
 
-double Int(double x)
+// Int(x) of the draw rules: the largest whole number not above x.
+double wholePart(double x)
 {
     return std::floor(x);
 }
 
 // Int((M + 1) * r): 0 to M.
-double DrawOperand(double largest, RandomSource &random)
+double drawOperand(double largest, RandomSource &random)
 {
-    return Int((largest + 1) * random.Next());
+    return wholePart((largest + 1) * random.next());
 }
 
 // Int(r * M) + 1: 1 to M, the divisor range.
-double DrawDivisor(double largest, RandomSource &random)
+double drawDivisor(double largest, RandomSource &random)
 {
-    return Int(random.Next() * largest) + 1;
+    return wholePart(random.next() * largest) + 1;
+}
+
+void computeAnswer(Question &q)
+{
+    switch (q.operation) {
+    case Operation::Addition:
+        q.expectedAnswer = q.first + q.second;
+        break;
+    case Operation::Subtraction:
+        q.expectedAnswer = q.first - q.second;
+        break;
+    case Operation::Multiplication:
+        q.expectedAnswer = q.first * q.second;
+        break;
+    case Operation::Division: {
+        q.expectedAnswer = wholePart(q.first / q.second);
+        // Both operands are whole numbers within 32 bits; the remainder is
+        // that of the integer division.
+        const auto dividend = static_cast<std::int32_t>(std::nearbyint(q.first));
+        const auto divisor = static_cast<std::int32_t>(std::nearbyint(q.second));
+        q.expectedRemainder = divisor == 0 ? 0.0 : static_cast<double>(dividend % divisor);
+        break;
+    }
+    }
 }
 
 } // namespace
@@ -34,64 +61,53 @@ std::optional<Operation> PickOperation(const std::array<bool, operationCount> &e
         return std::nullopt;
 
     for (;;) {
-        const auto n = static_cast<int>(Int(random.Next() * operationCount));
+        const auto n = static_cast<int>(wholePart(random.next() * operationCount));
         if (n >= 0 && n < operationCount && enabled[static_cast<std::size_t>(n)])
             return static_cast<Operation>(n);
     }
 }
 
-Question DrawQuestion(Operation op, double largest, bool allowNegative, RandomSource &random)
+Question drawQuestion(Operation op, double largest, bool allowNegative, RandomSource &random)
 {
     Question q;
     q.operation = op;
     switch (op) {
     case Operation::Division:
-        q.first = DrawOperand(largest, random);
-        q.second = DrawDivisor(largest, random);
+        q.first = drawOperand(largest, random);
+        q.second = drawDivisor(largest, random);
         // A dividend of 0 keeps any divisor; otherwise the divisor may not exceed it.
         if (q.first != 0) {
             while (q.first < q.second)
-                q.second = DrawDivisor(largest, random);
+                q.second = drawDivisor(largest, random);
         }
         break;
     case Operation::Addition:
     case Operation::Multiplication:
-        q.first = DrawOperand(largest, random);
-        q.second = DrawOperand(largest, random);
+        q.first = drawOperand(largest, random);
+        q.second = drawOperand(largest, random);
         break;
     case Operation::Subtraction:
-        q.first = DrawOperand(largest, random);
-        q.second = DrawOperand(largest, random);
+        q.first = drawOperand(largest, random);
+        q.second = drawOperand(largest, random);
         if (!allowNegative) {
             while (q.first < q.second)
-                q.second = DrawOperand(largest, random);
+                q.second = drawOperand(largest, random);
         }
         break;
     }
-    ComputeAnswer(q);
+    computeAnswer(q);
     return q;
 }
 
-void ComputeAnswer(Question &q)
+std::optional<double> largestNumber(const QString &text, const QLocale &locale)
 {
-    switch (q.operation) {
-    case Operation::Addition:
-        q.expectedAnswer = q.first + q.second;
-        break;
-    case Operation::Subtraction:
-        q.expectedAnswer = q.first - q.second;
-        break;
-    case Operation::Multiplication:
-        q.expectedAnswer = q.first * q.second;
-        break;
-    case Operation::Division: {
-        q.expectedAnswer = Int(q.first / q.second);
-        // Both operands are whole numbers within 32 bits; the remainder is
-        // that of the integer division.
-        const auto dividend = static_cast<std::int32_t>(std::nearbyint(q.first));
-        const auto divisor = static_cast<std::int32_t>(std::nearbyint(q.second));
-        q.expectedRemainder = divisor == 0 ? 0.0 : static_cast<double>(dividend % divisor);
-        break;
-    }
-    }
+    const std::optional<double> whole = numberValue(text, locale);
+    if (!whole)
+        return std::nullopt;
+    const auto inRange = [](double value) {
+        return value >= smallestLargestNumber && value <= biggestLargestNumber;
+    };
+    if (!inRange(LeadingNumber(text)) || !inRange(*whole))
+        return std::nullopt;
+    return *whole;
 }

@@ -4,12 +4,12 @@
 
 DefaultRandomSource::DefaultRandomSource(std::uint64_t seed) : m_engine(seed) {}
 
-std::uint64_t DefaultRandomSource::TimeOfDaySeed()
+std::uint64_t DefaultRandomSource::timeOfDaySeed()
 {
     return static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
 }
 
-double DefaultRandomSource::Next()
+double DefaultRandomSource::next()
 {
     // The top 53 bits scaled by 2^-53: every value is exact and the largest
     // is 1 - 2^-53. (std::generate_canonical may round up to 1.)
@@ -18,7 +18,7 @@ double DefaultRandomSource::Next()
 
 ScriptedRandomSource::ScriptedRandomSource(QList<double> values) : m_values(std::move(values)) {}
 
-double ScriptedRandomSource::Next()
+double ScriptedRandomSource::next()
 {
     if (m_values.isEmpty())
         return 0.0;

@@ -12,7 +12,7 @@ public:
     virtual ~RandomSource() = default;
 
     /// The next value, uniform in [0, 1) and never 1.
-    virtual double Next() = 0;
+    virtual double next() = 0;
 };
 
 /// The program's generator: 64-bit Mersenne Twister, 53 random bits a value.
@@ -22,12 +22,12 @@ public:
     explicit DefaultRandomSource(std::uint64_t seed);
 
     /// Seeded from the current time of day, as the program does once at start-up.
-    static std::uint64_t TimeOfDaySeed();
+    static std::uint64_t timeOfDaySeed();
 
-    /// The largest value Next() can return: 1 - 2^-53.
+    /// The largest value next() can return: 1 - 2^-53.
     static constexpr double largestValue = 1.0 - 0x1.0p-53;
 
-    double Next() override;
+    double next() override;
 
 private:
     std::mt19937_64 m_engine;
@@ -39,7 +39,7 @@ class ScriptedRandomSource final : public RandomSource
 public:
     explicit ScriptedRandomSource(QList<double> values);
 
-    double Next() override;
+    double next() override;
 
     /// How many values have been drawn so far.
     qsizetype drawCount() const { return m_drawn; }

@@ -1,19 +1,20 @@
 #include "scoretally.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
-void ScoreTally::Reset()
+void ScoreTally::reset()
 {
     m_total = 0;
     m_correct = 0;
     m_wrong = 0;
 }
 
-bool ScoreTally::Count(bool right)
+bool ScoreTally::count(bool right)
 {
     bool restarted = false;
     if (m_total >= counterLimit) {
-        Reset();
+        reset();
         restarted = true;
     }
     ++m_total;
@@ -24,7 +25,7 @@ bool ScoreTally::Count(bool right)
     return restarted;
 }
 
-float ScoreTally::Score() const
+float ScoreTally::score() const
 {
     if (m_total == 0)
         return 0.0f;
@@ -32,17 +33,17 @@ float ScoreTally::Score() const
                               100.0);
 }
 
-QStringList ScoreTally::PanelTexts(const QLocale &locale) const
+QStringList ScoreTally::panelTexts(const QLocale &locale) const
 {
     return {
-        QStringLiteral("Total questions = ") + QString::number(m_total),
-        QStringLiteral("Correct answers = ") + QString::number(m_correct),
-        QStringLiteral("Wrong answers = ") + QString::number(m_wrong),
-        QStringLiteral("Score = ") + FormatScore(Score(), locale) + QLatin1Char('%'),
+        QCoreApplication::translate("ScoreTally", "Total questions = %1").arg(m_total),
+        QCoreApplication::translate("ScoreTally", "Correct answers = %1").arg(m_correct),
+        QCoreApplication::translate("ScoreTally", "Wrong answers = %1").arg(m_wrong),
+        QCoreApplication::translate("ScoreTally", "Score = %1%").arg(formatScore(score(), locale)),
     };
 }
 
-QString FormatScore(float score, const QLocale &locale)
+QString formatScore(float score, const QLocale &locale)
 {
     // A float times 10 needs at most 28 significant bits and adding 0.5
     // stays exact too, so this rounds the exact stored value half up.

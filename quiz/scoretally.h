@@ -17,19 +17,19 @@ public:
     std::int16_t wrongAnswers() const { return m_wrong; }
 
     /// Back to 0, 0, 0 (start-up and "Reset Score").
-    void Reset();
+    void reset();
 
     /// Counts one judged answer. An answer that would take the total past
     /// the limit first restarts the tally and then counts as question 1, so
     /// the counters never wrap and total = correct + wrong always holds.
     /// Returns true when the tally was restarted.
-    bool Count(bool right);
+    bool count(bool right);
 
     /// correct / total x 100 as a single-precision value; 0 with no answers.
-    float Score() const;
+    float score() const;
 
     /// The four panel texts, panel 1 first.
-    QStringList PanelTexts(const QLocale &locale = QLocale::system()) const;
+    QStringList panelTexts(const QLocale &locale = QLocale::system()) const;
 
 private:
     std::int16_t m_total = 0;
@@ -40,4 +40,4 @@ private:
 /// A score in the "##0.0" form: at least one digit before the locale's
 /// decimal separator, exactly one after it, no grouping, halves rounded up
 /// on the exact single-precision value (6.25 gives 6.3).
-QString FormatScore(float score, const QLocale &locale = QLocale::system());
+QString formatScore(float score, const QLocale &locale = QLocale::system());

@@ -37,7 +37,7 @@ public:
 class SilentMessages final : public UserMessages
 {
 public:
-    void Warn(QWidget *, const QString &, const QString &) override {}
+    void warn(QWidget *, const QString &, const QString &) override {}
 };
 
 // Presses the button @p count times, answering every question with "1".

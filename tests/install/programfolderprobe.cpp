@@ -7,6 +7,6 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stdout) << ProgramFolder::Path() << Qt::endl;
+    QTextStream(stdout) << ProgramFolder::path() << Qt::endl;
     return 0;
 }

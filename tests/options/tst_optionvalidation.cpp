@@ -11,7 +11,7 @@ class TestOptionValidation : public QObject
 private Q_SLOTS:
     // A largest number passes when the whole text is a number in the locale
     // and its leading number lies from 1 to 99999.
-    void checkOptions_data()
+    void panelCheck_data()
     {
         QTest::addColumn<QString>("checks"); // chkOpt Values; 2 is greyed
         QTest::addColumn<QString>("enabled");
@@ -31,7 +31,8 @@ private Q_SLOTS:
         row("accepted forms", "1111", "1111", {"00005", "2.5", " 7 ", "1e4"}, {});
         row("comma in English", "1111", "1111", {"2,5", "   ", "+5", "7 "}, {0, 1});
         // The range is that of the leading number, which stops at the comma.
-        row("German", "1111", "1111", {"2,5", "2.5", "99999,5", "0,9"}, {1, 3}, true);
+        row("German", "1111", "1111", {"2,5", "2.5", "99999,5", "0,9"}, {1, 2, 3}, true);
+        row("German, whole value too large", "1000", "1000", {"9,9e9", "", "", ""}, {0}, true);
         row("defaults", "1000", "1000", tens, {});
         row("nothing ticked", "0000", "0000", {"abc", "", "0", "-1"}, {-1});
         row("disabled box unchecked", "1110", "1110", {"10", "5", "7", "abc"}, {});
@@ -41,7 +42,7 @@ private Q_SLOTS:
         row("greyed and ticked", "2100", "1100", tens, {});
     }
 
-    void checkOptions()
+    void panelCheck()
     {
         QFETCH(QString, checks);
         QFETCH(QString, enabled);
@@ -55,17 +56,17 @@ private Q_SLOTS:
             panel.largestTexts[i] = texts[i];
         }
         const OptionCheckOutcome outcome =
-            CheckOptions(panel, QLocale(german ? QLocale::German : QLocale::English));
+            checkOptions(panel, QLocale(german ? QLocale::German : QLocale::English));
         QCOMPARE((outcome.noSelection ? QList{-1} : QList<int>()) + outcome.failingBoxes, problems);
         QCOMPARE(outcome.valid(), problems.isEmpty());
     }
 
     void messages()
     {
-        QCOMPARE(OptionMessages::noSelectionTitle, "No selections made");
-        QCOMPARE(OptionMessages::noSelectionText, "You must select at least 1 option to perform");
-        QCOMPARE(OptionMessages::invalidEntryTitle, "Invalid Entry");
-        QCOMPARE(OptionMessages::invalidEntryText,
+        QCOMPARE(OptionMessages::noSelectionTitle(), "No selections made");
+        QCOMPARE(OptionMessages::noSelectionText(), "You must select at least 1 option to perform");
+        QCOMPARE(OptionMessages::invalidEntryTitle(), "Invalid Entry");
+        QCOMPARE(OptionMessages::invalidEntryText(),
                  "You must enter a valid number in the range 1-99999");
     }
 };

@@ -18,8 +18,8 @@ QStringList TextsOf(const StoredOptions &options)
 {
     QStringList texts;
     for (int value : options.chkOpt)
-        texts << CheckValueText(value);
-    texts << CheckValueText(options.chkAllowNegative) << CheckValueText(options.chkScore);
+        texts << checkValueText(value);
+    texts << checkValueText(options.chkAllowNegative) << checkValueText(options.chkScore);
     return texts << QStringList(options.txtMax.begin(), options.txtMax.end());
 }
 
@@ -27,8 +27,8 @@ QStringList TextsOf(const StoredOptions &options)
 QStringList Expected(const QHash<QString, QString> &changes = {})
 {
     QStringList texts;
-    for (const OptionKey &key : OptionKeys())
-        texts << changes.value(key.name, key.defaultText);
+    for (OptionKey key : allOptionKeys)
+        texts << changes.value(keyName(key), defaultText(key));
     return texts;
 }
 
@@ -86,7 +86,7 @@ private Q_SLOTS:
         // Run by hand, outside CTest, the test must not touch the user's settings.
         if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
             qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
-        m_path = QSettingsStore().Location();
+        m_path = QSettingsStore().location();
         QVERIFY(m_path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
         QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
     }
@@ -99,8 +99,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_path + "/inside"));
         {
             QSettingsStore store;
-            QCOMPARE(TextsOf(LoadOptions(store)), Expected());
-            QVERIFY(!SaveOptions(store, StoredOptions{}));
+            QCOMPARE(TextsOf(loadOptions(store)), Expected());
+            QVERIFY(!saveOptions(store, StoredOptions{}));
         }
         QVERIFY(QFileInfo(m_path + "/inside").isDir());
         QVERIFY(QDir(m_path).removeRecursively());
@@ -156,17 +156,17 @@ private Q_SLOTS:
         WriteFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
         {
             QSettingsStore store;
-            const StoredOptions options = LoadOptions(store);
+            const StoredOptions options = loadOptions(store);
             QCOMPARE(TextsOf(options), loaded);
-            QVERIFY(SaveOptions(store, options));
+            QVERIFY(saveOptions(store, options));
         }
         WriteFile(m_path, ReadAll(m_path));
         QSettingsStore reread;
-        QCOMPARE(TextsOf(LoadOptions(reread)), loaded);
+        QCOMPARE(TextsOf(loadOptions(reread)), loaded);
         WriteFile(m_path + ".copy", ReadAll(m_path));
         QSettings qtReader(m_path + ".copy", QSettings::IniFormat);
-        for (std::size_t i = 0; i < OptionKeys().size(); ++i)
-            QCOMPARE(qtReader.value("Options/" + OptionKeys().at(i).name),
+        for (std::size_t i = 0; i < allOptionKeys.size(); ++i)
+            QCOMPARE(qtReader.value("Options/" + keyName(allOptionKeys.at(i))),
                      QVariant(loaded.at(static_cast<qsizetype>(i))));
         QCOMPARE(qtReader.value("Other/kept"), QVariant("yes"));
         QCOMPARE(qtReader.status(), QSettings::NoError);

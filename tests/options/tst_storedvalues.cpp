@@ -65,7 +65,7 @@ private Q_SLOTS:
         QFETCH(QString, loaded);
         MemorySettingsStore store;
         store.values = MapOf(stored);
-        QCOMPARE(TextsOf(LoadOptions(store, QLocale::English)), loaded);
+        QCOMPARE(TextsOf(loadOptions(store, QLocale::English)), loaded);
         QCOMPARE(store.values, MapOf(stored)); // loading writes nothing
     }
 
@@ -76,15 +76,15 @@ private Q_SLOTS:
         options.chkAllowNegative = 1;
         options.txtMax = {" abc ", "1234567", "", "12"};
         MemorySettingsStore store;
-        QVERIFY(SaveOptions(store, options));
+        QVERIFY(saveOptions(store, options));
         QCOMPARE(store.values,
                  MapOf("chkOpt0=0;chkOpt1=1;chkOpt2=2;chkOpt3=1;chkAllowNegative=1;"
                        "chkScore=0;txtMax0= abc ;txtMax1=1234567;txtMax2=;txtMax3=12"));
-        QCOMPARE(TextsOf(LoadOptions(store, QLocale::English)), TextsOf(options));
+        QCOMPARE(TextsOf(loadOptions(store, QLocale::English)), TextsOf(options));
         store.failCommit = true;
-        QVERIFY(!SaveOptions(store, options));
+        QVERIFY(!saveOptions(store, options));
         QCOMPARE(store.commitCount, 2);
-        QVERIFY(QSettingsStore().Location().endsWith("/Tallyfox/Tallyfox.conf"));
+        QVERIFY(QSettingsStore().location().endsWith("/Tallyfox/Tallyfox.conf"));
     }
 };
 

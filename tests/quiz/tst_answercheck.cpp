@@ -63,15 +63,15 @@ private Q_SLOTS:
         QFETCH(bool, right);
         const QLocale locale(german ? QLocale::German : QLocale::English);
         const AnswerProblem found =
-            FindAnswerProblem(typed[0], typed[1], op == Operation::Division, locale);
+            findAnswerProblem(typed[0], typed[1], op == Operation::Division, locale);
         QCOMPARE(int(found), int(problem));
         const bool missing =
             problem == AnswerProblem::AnswerMissing || problem == AnswerProblem::RemainderMissing;
-        QCOMPARE(AnswerProblemMessage(found),
+        QCOMPARE(answerProblemMessage(found),
                  problem == AnswerProblem::None ? QString()
                  : missing                      ? QStringLiteral("You must supply an answer")
                                                 : QStringLiteral("You must enter a valid number"));
-        QCOMPARE(IsRightAnswer(op, expected[0], expected[1], typed[0], typed[1]), right);
+        QCOMPARE(isRightAnswer(op, expected[0], expected[1], typed[0], typed[1]), right);
     }
 };
 

@@ -38,7 +38,7 @@ private Q_SLOTS:
         QFETCH(double, value);
         const QString expected = QString::number(value, 'g', 17);
         QCOMPARE(QString::number(LeadingNumber(text), 'g', 17), expected);
-        QCOMPARE(QString::number(NumberValue(text, QLocale::c()).value_or(-1), 'g', 17), expected);
+        QCOMPARE(QString::number(numberValue(text, QLocale::c()).value_or(-1), 'g', 17), expected);
     }
 };
 

@@ -59,7 +59,7 @@ private Q_SLOTS:
             const std::optional<double> value = all.hasMatch() ? ReferenceValue(all) : std::nullopt;
             if ((first && LeadingNumber(text) != *first) ||
                 ((!all.hasMatch() || value) &&
-                 (NumberValue(text) != value || IsNumber(text) != bool(value))))
+                 (numberValue(text) != value || IsNumber(text) != bool(value))))
                 QFAIL(qPrintable(QStringLiteral("\"%1\"").arg(text)));
             accepted += value.has_value();
         }
@@ -93,12 +93,12 @@ private Q_SLOTS:
         QCOMPARE(IsNumber(text, QLocale(QLocale::English)), isNumber);
     }
 
-    void wholeNumberText()
+    void wholeNumbers()
     {
-        QCOMPARE(WholeNumberText(-0.0), "0");
-        QCOMPARE(WholeNumberText(-7), "-7");
-        QCOMPARE(WholeNumberText(99999.0 * 99999.0), "9999800001");
-        QCOMPARE(WholeNumberText(0x1p53), "9007199254740992");
+        QCOMPARE(wholeNumberText(-0.0), "0");
+        QCOMPARE(wholeNumberText(-7), "-7");
+        QCOMPARE(wholeNumberText(99999.0 * 99999.0), "9999800001");
+        QCOMPARE(wholeNumberText(0x1p53), "9007199254740992");
     }
 };
 

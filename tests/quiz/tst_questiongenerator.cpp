@@ -26,7 +26,7 @@ bool AnswerHolds(const Question &q)
     if (q.operation == Operation::Division)
         return x == std::floor(x) && a == b * x + r && r >= 0 && r < b;
     const double answers[] = {a + b, a - b, a * b};
-    return x == answers[IndexOf(q.operation)];
+    return x == answers[indexOf(q.operation)];
 }
 
 } // namespace
@@ -74,9 +74,9 @@ private Q_SLOTS:
         const std::optional<Operation> op = PickOperation(Enabled(mask), random);
         Question q;
         if (op)
-            q = DrawQuestion(*op, 10, allowNegative, random);
+            q = drawQuestion(*op, 10, allowNegative, random);
         QCOMPARE(QList<double>(
-                     {op ? IndexOf(*op) : -1.0, q.first, q.second, double(random.drawCount())}),
+                     {op ? indexOf(*op) : -1.0, q.first, q.second, double(random.drawCount())}),
                  drawn);
         QVERIFY(!op || (q.operation == *op && AnswerHolds(q)));
     }
@@ -91,11 +91,11 @@ private Q_SLOTS:
             const double most = std::ceil(m + 1) - 1; // Int((M + 1) r) and Int(r M) + 1
             for (const auto &[op, negatives] : kinds) {
                 const bool redraw = op == minus && !negatives;
-                const QString where = QStringLiteral("%1, M = %2").arg(OperationName(op)).arg(m);
+                const QString where = QStringLiteral("%1, M = %2").arg(operationName(op)).arg(m);
                 DefaultRandomSource random(7);
                 std::set<std::pair<double, double>> pairs;
                 for (int i = 0; i < 20000; ++i) {
-                    const Question q = DrawQuestion(op, m, negatives, random);
+                    const Question q = drawQuestion(op, m, negatives, random);
                     const double a = q.first, b = q.second;
                     pairs.insert({a, b});
                     if (a != std::floor(a) || b != std::floor(b) || a < 0 || a > most || b > most ||
@@ -117,8 +117,8 @@ private Q_SLOTS:
     {
         for (int m = 1; m <= 99999; ++m) {
             ScriptedRandomSource random({top});
-            const Question sum = DrawQuestion(plus, m, false, random);
-            const Question quotient = DrawQuestion(divide, m, false, random);
+            const Question sum = drawQuestion(plus, m, false, random);
+            const Question quotient = drawQuestion(divide, m, false, random);
             if (sum.first != m || sum.second != m || quotient.first != m || quotient.second != m)
                 QFAIL(qPrintable(QStringLiteral("out of range for M = %1").arg(m)));
         }

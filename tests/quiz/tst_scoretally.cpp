@@ -45,18 +45,18 @@ private Q_SLOTS:
         QFETCH(QString, score);
         ScoreTally tally;
         for (int i = 0; i < correct + wrong; ++i)
-            tally.Count(i >= wrong);
-        QCOMPARE(tally.PanelTexts(english), Panels(correct, wrong, score));
-        tally.Reset();
-        QCOMPARE(tally.PanelTexts(english), Panels(0, 0, "0.0"));
+            tally.count(i >= wrong);
+        QCOMPARE(tally.panelTexts(english), Panels(correct, wrong, score));
+        tally.reset();
+        QCOMPARE(tally.panelTexts(english), Panels(0, 0, "0.0"));
     }
 
     // Halves are rounded up on the value as stored (0.35f lies below 0.35), and
     // the separator is the locale's.
-    void formatScore()
+    void scoreFormat()
     {
-        QCOMPARE(FormatScore(0.35f, english), "0.3");
-        QCOMPARE(FormatScore(200.0f / 3, QLocale(QLocale::German)), "66,7");
+        QCOMPARE(formatScore(0.35f, english), "0.3");
+        QCOMPARE(formatScore(200.0f / 3, QLocale(QLocale::German)), "66,7");
     }
 
     // The 32768th answer restarts the tally and is question 1 of the new one.
@@ -65,12 +65,12 @@ private Q_SLOTS:
         for (const bool earlierRight : {true, false}) {
             ScoreTally tally;
             for (int i = 0; i < 32767; ++i) {
-                if (tally.Count(earlierRight))
+                if (tally.count(earlierRight))
                     QFAIL(qPrintable(QStringLiteral("restarted at answer %1").arg(i + 1)));
             }
-            QCOMPARE(tally.PanelTexts(english).first(), "Total questions = 32767");
-            QVERIFY(tally.Count(!earlierRight));
-            QCOMPARE(tally.PanelTexts(english),
+            QCOMPARE(tally.panelTexts(english).first(), "Total questions = 32767");
+            QVERIFY(tally.count(!earlierRight));
+            QCOMPARE(tally.panelTexts(english),
                      Panels(!earlierRight, earlierRight, earlierRight ? "0.0" : "100.0"));
         }
     }

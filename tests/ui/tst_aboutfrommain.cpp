@@ -22,7 +22,7 @@ private Q_SLOTS:
         WindowUnderTest t({0.1, 0.65, 0.5});
         t.press();
         t.type("txtUserAnswer", "1");
-        const double expected = t.window.quizState().expectedAnswer;
+        const double expected = t.window.session().question().expectedAnswer;
 
         QString seenCaption;
         bool mainBlocked = false;
@@ -41,7 +41,7 @@ private Q_SLOTS:
             QTest::mouseClick(t.window.windowHandle(), Qt::LeftButton, {},
                               button->mapTo(&t.window, button->rect().center()));
             QCoreApplication::processEvents();
-            mainBlocked = t.window.quizState().tally.totalQuestions() == 0;
+            mainBlocked = t.window.session().tally().totalQuestions() == 0;
             QTest::keyClick(about, Qt::Key_Escape);
         });
         closer.start();
@@ -63,8 +63,8 @@ private Q_SLOTS:
         QTRY_COMPARE(t.focusName(), "txtUserAnswer");
         QCOMPARE(t.edit("txtUserAnswer")->text(), "1");
         QCOMPARE(t.caption(), "Check Answer");
-        QCOMPARE(t.window.quizState().expectedAnswer, expected);
-        QCOMPARE(t.window.quizState().tally.totalQuestions(), 0);
+        QCOMPARE(t.window.session().question().expectedAnswer, expected);
+        QCOMPARE(t.window.session().tally().totalQuestions(), 0);
         QCOMPARE(t.check("chkOpt0")->checkState(), Qt::Checked);
     }
 };

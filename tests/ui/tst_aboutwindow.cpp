@@ -27,8 +27,8 @@ private Q_SLOTS:
         auto *updates = window.findChild<QPlainTextEdit *>("txtUpdates");
         QCOMPARE(updates->parentWidget()->objectName(), "fraUpdates");
         QCOMPARE(updates->geometry(), QRect(8, 24, 473, 145));
-        QCOMPARE(image(window.windowIcon()), image(InformationIcon()));
-        QVERIFY(image(window.windowIcon()) != image(AppIcon()));
+        QCOMPARE(image(window.windowIcon()), image(informationIcon()));
+        QVERIFY(image(window.windowIcon()) != image(appIcon()));
     }
 
     void openings_data()
@@ -69,7 +69,7 @@ private Q_SLOTS:
                     window->done(QDialog::Rejected);
                 }
             });
-            ShowAboutWindow(&owner);
+            showAboutWindow(&owner);
             QCOMPARE(seen, QStringList({"About Tallyfox", "v1.0.0", "cmdOK", "txtUpdates", ""}));
             QVERIFY(window.isNull());
         }

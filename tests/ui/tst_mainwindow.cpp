@@ -23,7 +23,7 @@ QString Panel(WindowUnderTest &t)
                      box->text();
     }
     parts << "neg " + value("chkAllowNegative") +
-                 (t.window.quizState().allowNegative ? " on" : " off");
+                 (t.window.session().allowNegative() ? " on" : " off");
     parts << "score " + value("chkScore") + (t.shown("status1") ? " bar" : " nobar") +
                  (t.get("cmdResetScore")->isEnabled() ? " reset" : " -reset");
     return parts.join(", ");
@@ -101,7 +101,7 @@ private Q_SLOTS:
         WindowUnderTest t;
         t.store->failCommit = true;
         QVERIFY(t.window.close());
-        QVERIFY(t.lastMessage().contains(t.store->Location()));
+        QVERIFY(t.lastMessage().contains(t.store->location()));
         QVERIFY(!t.window.isVisible());
     }
 

@@ -217,7 +217,7 @@ private Q_SLOTS:
         t.press();
         QCOMPARE(t.text("lblNum1") + t.text("lblSign") + t.text("lblNum2"), "7-3");
         t.click("chkAllowNegative");
-        QCOMPARE(t.window.quizState().expectedAnswer, 4.0);
+        QCOMPARE(t.window.session().question().expectedAnswer, 4.0);
         t.type("txtUserAnswer", "4");
         t.press();
         t.press();

@@ -22,7 +22,7 @@ private Q_SLOTS:
         auto *answer = window.findChild<QLineEdit *>("txtUserAnswer");
         auto *remainder = window.findChild<QLineEdit *>("txtRemainder");
         auto *button = window.findChild<QPushButton *>("cmdAnswer");
-        const QuizState &state = window.quizState();
+        const PracticeSession &session = window.session();
         // Pasted, so tabs and other scripts arrive as a user could bring them in.
         const auto paste = [](QLineEdit *box, const QString &text) {
             box->clear();
@@ -36,11 +36,13 @@ private Q_SLOTS:
         constexpr int answers = 40000;
         for (int i = 0; i < answers; ++i) {
             QTest::mouseClick(button, Qt::LeftButton);
-            const bool division = state.currentOperation == Operation::Division;
-            const QString right = QString::number(static_cast<qint64>(state.expectedAnswer));
+            const bool division = session.question().operation == Operation::Division;
+            const QString right =
+                QString::number(static_cast<qint64>(session.question().expectedAnswer));
             paste(answer, i % 3 == 0 ? right : junk.at(i % junk.size()));
             if (division)
-                paste(remainder, QString::number(static_cast<qint64>(state.expectedRemainder)));
+                paste(remainder,
+                      QString::number(static_cast<qint64>(session.question().expectedRemainder)));
             const qsizetype before = messages.messages.size();
             QTest::mouseClick(button, Qt::LeftButton);
             if (messages.messages.size() > before) { // rejected: answer it with a number
@@ -48,7 +50,7 @@ private Q_SLOTS:
                 QTest::mouseClick(button, Qt::LeftButton);
             }
             QCOMPARE(button->text(), "Next Question");
-            const ScoreTally &tally = state.tally;
+            const ScoreTally &tally = session.tally();
             QCOMPARE(tally.totalQuestions(), tally.correctAnswers() + tally.wrongAnswers());
             QCOMPARE(tally.totalQuestions(), i % ScoreTally::counterLimit + 1);
         }

@@ -18,7 +18,7 @@ namespace {
 class PrintedMessages final : public UserMessages
 {
 public:
-    void Warn(QWidget *, const QString &text, const QString &) override
+    void warn(QWidget *, const QString &text, const QString &) override
     {
         qWarning("%s", qPrintable(text));
     }

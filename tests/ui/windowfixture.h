@@ -28,7 +28,7 @@ struct RecordedMessage
 class RecordingMessages final : public UserMessages
 {
 public:
-    void Warn(QWidget *, const QString &text, const QString &title) override
+    void warn(QWidget *, const QString &text, const QString &title) override
     {
         QWidget *focus = QApplication::focusWidget();
         auto *edit = qobject_cast<QLineEdit *>(focus);
@@ -79,7 +79,7 @@ struct WindowUnderTest
             texts << text(QStringLiteral("panel%1").arg(i));
         return texts.join('|');
     }
-    int total() const { return window.quizState().tally.totalQuestions(); }
+    int total() const { return window.session().tally().totalQuestions(); }
     void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     void press() { click("cmdAnswer"); }
     void type(const QString &box, const QString &text)

@@ -17,18 +17,18 @@ namespace {
 // The maker's address on the blue band: plain text, not a link.
 const char website[] = "www.tallyfox-learning.example.org";
 
-QLabel *AddLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setFont(DesignFont(12, true));
+    label->setFont(designFont(12, true));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-void SetColours(QLabel *label, const QColor &text, const QColor &background)
+void setColours(QLabel *label, const QColor &text, const QColor &background)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -47,39 +47,39 @@ AboutWindow::AboutWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setFixedSize(TwipsRect(0, 0, 7500, 5445).size());
-    setFont(DesignFont(9, false));
-    setWindowIcon(InformationIcon());
+    setFixedSize(twipsRect(0, 0, 7500, 5445).size());
+    setFont(designFont(9, false));
+    setWindowIcon(informationIcon());
 
     // Created in tab order.
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(TwipsRect(6120, 5040, 1260, 345));
-    m_cmdOK->setFont(DesignFont(9, false));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(6120, 5040, 1260, 345));
+    cmdOK->setFont(designFont(9, false));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(TwipsRect(240, 240, 540, 540));
+    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(AppIconPixmap32());
+    picIcon->setPixmap(appIconPixmap32());
 
     auto *lblTitle =
-        AddLabel(this, "lblTitle", AppIdentity::Title(), TwipsRect(1050, 240, 3885, 360));
-    SetColours(lblTitle, QColor(0, 0, 0), QColor());
-    m_lblVersion = AddLabel(this, "lblVersion", QString(), TwipsRect(1080, 600, 3885, 345));
+        addLabel(this, "lblTitle", AppIdentity::title(), twipsRect(1050, 240, 3885, 360));
+    setColours(lblTitle, QColor(0, 0, 0), QColor());
+    lblVersion = addLabel(this, "lblVersion", QString(), twipsRect(1080, 600, 3885, 345));
 
-    auto *fraUpdates = new QGroupBox(QStringLiteral("Updates"), this);
+    auto *fraUpdates = new QGroupBox(tr("Updates"), this);
     fraUpdates->setObjectName(QStringLiteral("fraUpdates"));
-    fraUpdates->setGeometry(TwipsRect(120, 2280, 7335, 2655));
-    fraUpdates->setFont(DesignFont(9.75, true));
+    fraUpdates->setGeometry(twipsRect(120, 2280, 7335, 2655));
+    fraUpdates->setFont(designFont(9.75, true));
 
     // Locked, not disabled: the text can be focused, scrolled and selected.
     auto *txtUpdates = new QPlainTextEdit(fraUpdates);
     txtUpdates->setObjectName(QStringLiteral("txtUpdates"));
-    txtUpdates->setGeometry(TwipsRect(120, 360, 7095, 2175));
-    txtUpdates->setFont(DesignFont(9, false));
+    txtUpdates->setGeometry(twipsRect(120, 360, 7095, 2175));
+    txtUpdates->setFont(designFont(9, false));
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setFocusPolicy(Qt::StrongFocus);
@@ -88,11 +88,11 @@ AboutWindow::AboutWindow(QWidget *parent)
     txtUpdates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *lblWebsite =
-        AddLabel(this, "lblWebsite", QLatin1String(website), TwipsRect(1050, 5040, 4725, 360));
+        addLabel(this, "lblWebsite", QLatin1String(website), twipsRect(1050, 5040, 4725, 360));
     lblWebsite->setAlignment(Qt::AlignCenter);
-    SetColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
+    setColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
 
-    setTabOrder(m_cmdOK, txtUpdates);
+    setTabOrder(cmdOK, txtUpdates);
 
     // Centred on the screen rather than over the window that opened it.
     const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -105,14 +105,14 @@ AboutWindow::AboutWindow(QWidget *parent)
 
 void AboutWindow::reject()
 {
-    m_cmdOK->click();
+    cmdOK->click();
 }
 
 void AboutWindow::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppIdentity::Title());
-    m_lblVersion->setText(QStringLiteral("v") + AppIdentity::VersionText());
-    m_cmdOK->setFocus();
+    setWindowTitle(tr("About %1").arg(AppIdentity::title()));
+    lblVersion->setText(tr("v%1").arg(AppIdentity::versionText()));
+    cmdOK->setFocus();
 }
 
 void AboutWindow::cmdOK_Click()
@@ -120,7 +120,7 @@ void AboutWindow::cmdOK_Click()
     accept();
 }
 
-void ShowAboutWindow(QWidget *parent)
+void showAboutWindow(QWidget *parent)
 {
     // A new window for every opening, so nothing of the last one carries over.
     AboutWindow window(parent);

@@ -20,9 +20,10 @@ private:
     void Form_Load();
     void cmdOK_Click();
 
-    QPushButton *m_cmdOK;
-    QLabel *m_lblVersion;
+    // Controls, named as in the window's design.
+    QPushButton *cmdOK = nullptr;
+    QLabel *lblVersion = nullptr;
 };
 
 /// Loads a new About window and shows it modally; returns once it is closed and gone.
-void ShowAboutWindow(QWidget *parent);
+void showAboutWindow(QWidget *parent);

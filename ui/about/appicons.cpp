@@ -3,7 +3,7 @@
 
 #include <QImageReader>
 
-QIcon AppIcon()
+QIcon appIcon()
 {
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tallyfox-16.png"), QSize(16, 16));
@@ -16,7 +16,7 @@ QIcon AppIcon()
     return icon;
 }
 
-QIcon InformationIcon()
+QIcon informationIcon()
 {
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/information-16.png"), QSize(16, 16));
@@ -24,7 +24,7 @@ QIcon InformationIcon()
     return icon;
 }
 
-QPixmap AppIconPixmap32()
+QPixmap appIconPixmap32()
 {
     return QPixmap(QStringLiteral(":/icons/tallyfox-32.png"));
 }

@@ -5,10 +5,10 @@
 #include <QPixmap>
 
 /// The application icon: a tilted pie chart, 16 and 32 pixels (and scalable where SVG loads).
-QIcon AppIcon();
+QIcon appIcon();
 
 /// The information sign of the About window: a white "i" on a dark-blue disc.
-QIcon InformationIcon();
+QIcon informationIcon();
 
 /// The 32 x 32 application icon as the About window shows it.
-QPixmap AppIconPixmap32();
+QPixmap appIconPixmap32();

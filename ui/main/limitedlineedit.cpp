@@ -4,13 +4,13 @@
 
 LimitedLineEdit::LimitedLineEdit(QWidget *parent) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textEdited, this, &LimitedLineEdit::FitLimitToText);
+    connect(this, &QLineEdit::textEdited, this, &LimitedLineEdit::fitLimitToText);
 }
 
 void LimitedLineEdit::setUserMaxLength(int length)
 {
     m_userMaxLength = std::max(0, length);
-    FitLimitToText();
+    fitLimitToText();
 }
 
 void LimitedLineEdit::setProgramText(const QString &text)
@@ -18,10 +18,10 @@ void LimitedLineEdit::setProgramText(const QString &text)
     if (text.size() > maxLength())
         setMaxLength(static_cast<int>(text.size()));
     setText(text);
-    FitLimitToText();
+    fitLimitToText();
 }
 
-void LimitedLineEdit::FitLimitToText()
+void LimitedLineEdit::fitLimitToText()
 {
     const int wanted = std::max(m_userMaxLength, static_cast<int>(text().size()));
     if (wanted == maxLength())

@@ -7,12 +7,13 @@
 
 class LimitedLineEdit : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     explicit LimitedLineEdit(QWidget *parent = nullptr);
 
     /// The most characters the user can bring the text to by typing or pasting.
     void setUserMaxLength(int length);
-    int userMaxLength() const { return m_userMaxLength; }
 
     /// Sets the text from the program, never cut to the limit. Emits
     /// textChanged when the text differs, as any change does.
@@ -21,7 +22,7 @@ public:
 private:
     // QLineEdit cuts whatever exceeds maxLength, so maxLength follows the
     // longer of the user's limit and the text on show.
-    void FitLimitToText();
+    void fitLimitToText();
 
     int m_userMaxLength = 32767;
 };

@@ -8,9 +8,7 @@
 #include "options/optionvalidation.h"
 #include "options/settingsstore.h"
 #include "options/storedvalues.h"
-#include "quiz/answercheck.h"
 #include "quiz/numbertext.h"
-#include "quiz/questiongenerator.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
 #include "uimetrics.h"
@@ -23,27 +21,19 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
-#include <algorithm>
-
-namespace {
-
-const QString checkAnswerCaption = QStringLiteral("Check Answer");
-const QString nextQuestionCaption = QStringLiteral("Next Question");
-
-} // namespace
 
 MainWindow::MainWindow(SettingsStore &settings, UserMessages &messages,
                        std::unique_ptr<RandomSource> random, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_random(std::move(random))
+    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_session(std::move(random))
 {
-    CreateControls();
-    ConnectHandlers();
+    createControls();
+    connectHandlers();
     Form_Load();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::ConnectHandlers()
+void MainWindow::connectHandlers()
 {
     for (int i = 0; i < operationCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -61,9 +51,8 @@ void MainWindow::ConnectHandlers()
 
 void MainWindow::Form_Load()
 {
-    m_state.tally.Reset();
-    if (!m_random)
-        m_random = std::make_unique<DefaultRandomSource>(DefaultRandomSource::TimeOfDaySeed());
+    // The session starts with a zero tally and a generator seeded from the
+    // time of day (unless the caller brought one).
     LoadSettings();
     InitControls();
     chkOpt[0]->setFocus();
@@ -77,15 +66,15 @@ void MainWindow::InitControls()
         txtMax[i]->setUserMaxLength(5);
     }
     chkAllowNegative->setEnabled(chkOpt[1]->value() == 1);
-    m_state.allowNegative = chkAllowNegative->value() == 1;
-    ShowScore(chkScore->value() != 0);
+    m_session.setAllowNegative(chkAllowNegative->value() == 1);
+    showScore(chkScore->value() != 0);
     lblSign->clear();
-    HideAnswerExtras();
+    hideAnswerExtras();
 }
 
 void MainWindow::LoadSettings()
 {
-    const StoredOptions options = LoadOptions(m_settings);
+    const StoredOptions options = loadOptions(m_settings);
     for (std::size_t i = 0; i < operationCount; ++i)
         chkOpt[i]->setValue(options.chkOpt[i]);
     chkAllowNegative->setValue(options.chkAllowNegative);
@@ -103,11 +92,11 @@ void MainWindow::SaveSettings()
     }
     options.chkAllowNegative = chkAllowNegative->value();
     options.chkScore = chkScore->value();
-    if (!SaveOptions(m_settings, options)) {
-        Warn(QStringLiteral("Your options could not be saved to %1.\n"
-                            "They will be as before at the next start.")
-                 .arg(m_settings.Location()),
-             AppIdentity::Title());
+    if (!saveOptions(m_settings, options)) {
+        warn(tr("Your options could not be saved to %1.\n"
+                "They will be as before at the next start.")
+                 .arg(m_settings.location()),
+             AppIdentity::title());
     }
 }
 
@@ -137,21 +126,22 @@ void MainWindow::chkOpt_Click(int index)
 
 void MainWindow::chkAllowNegative_Click()
 {
-    m_state.allowNegative = chkAllowNegative->value() == 1;
+    m_session.setAllowNegative(chkAllowNegative->value() == 1);
 }
 
 void MainWindow::txtMax_Change(int index)
 {
-    SetBackColor(txtMax[static_cast<std::size_t>(index)], Qt::white);
+    setBackColor(txtMax[static_cast<std::size_t>(index)], Qt::white);
 }
 
 void MainWindow::chkScore_Click()
 {
-    // Toggles from what is on screen, which the tick always agrees with.
-    ShowScore(status1->isHidden());
+    // Follows the tick, so a greyed box from the settings file that a click
+    // ticks keeps the score shown.
+    showScore(chkScore->value() != 0);
 }
 
-void MainWindow::ShowScore(bool show)
+void MainWindow::showScore(bool show)
 {
     status1->setVisible(show);
     cmdResetScore->setEnabled(show);
@@ -161,121 +151,99 @@ void MainWindow::ShowScore(bool show)
 
 void MainWindow::cmdResetScore_Click()
 {
-    m_state.tally.Reset();
+    m_session.resetScore();
     UpdateScore();
 }
 
 void MainWindow::UpdateScore()
 {
-    const QStringList texts = m_state.tally.PanelTexts();
+    const QStringList texts = m_session.tally().panelTexts();
     for (std::size_t i = 0; i < statusPanels.size(); ++i)
         statusPanels[i]->setText(texts.at(static_cast<qsizetype>(i)));
 }
 
-void MainWindow::ValidateOptions()
+bool MainWindow::ValidateOptions()
 {
-    m_state.optionsValid = true;
     OptionPanelValues values;
     for (std::size_t i = 0; i < operationCount; ++i) {
         values.checkValues[i] = chkOpt[i]->value();
         values.boxEnabled[i] = txtMax[i]->isEnabled();
         values.largestTexts[i] = txtMax[i]->text();
     }
-    const OptionCheckOutcome outcome = CheckOptions(values);
-    if (outcome.noSelection) {
-        Warn(OptionMessages::noSelectionText, OptionMessages::noSelectionTitle);
-        m_state.optionsValid = false;
-    }
+    const OptionCheckOutcome outcome = checkOptions(values);
+    if (outcome.noSelection)
+        warn(OptionMessages::noSelectionText(), OptionMessages::noSelectionTitle());
     for (int index : outcome.failingBoxes) {
         LimitedLineEdit *box = txtMax[static_cast<std::size_t>(index)];
         box->setFocus();
-        SetBackColor(box, Qt::red);
+        setBackColor(box, Qt::red);
         box->setSelection(0, static_cast<int>(box->text().size()));
-        Warn(OptionMessages::invalidEntryText, OptionMessages::invalidEntryTitle);
-        m_state.optionsValid = false;
+        warn(OptionMessages::invalidEntryText(), OptionMessages::invalidEntryTitle());
     }
+    return outcome.valid();
 }
 
 // ---- Question cycle --------------------------------------------------------
 
 void MainWindow::cmdAnswer_Click()
 {
-    if (cmdAnswer->text() != checkAnswerCaption) {
-        ValidateOptions();
-        if (!m_state.optionsValid)
+    if (!m_session.questionOpen()) {
+        if (!ValidateOptions() || !NewQuestion())
             return;
-        cmdAnswer->setText(checkAnswerCaption);
-        NewQuestion();
+        cmdAnswer->setText(tr("Check Answer"));
         txtUserAnswer->setFocus();
         return;
     }
 
     const AnswerProblem problem =
-        FindAnswerProblem(txtUserAnswer->text(), txtRemainder->text(), !lblRemainder->isHidden());
+        m_session.answerProblem(txtUserAnswer->text(), txtRemainder->text());
     if (problem != AnswerProblem::None) {
-        Warn(AnswerProblemMessage(problem), AppIdentity::Title());
+        warn(answerProblemMessage(problem), AppIdentity::title());
         const bool remainder = problem == AnswerProblem::RemainderMissing ||
                                problem == AnswerProblem::RemainderNotNumber;
-        FocusAndSelect(remainder ? txtRemainder : txtUserAnswer);
+        focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
         return;
     }
     CheckAnswer();
-    cmdAnswer->setText(nextQuestionCaption);
+    cmdAnswer->setText(tr("Next Question"));
 }
 
-void MainWindow::NewQuestion()
+bool MainWindow::NewQuestion()
 {
+    OperationChoice choice;
+    for (std::size_t i = 0; i < operationCount; ++i) {
+        choice.checkValues[i] = chkOpt[i]->value();
+        choice.largestTexts[i] = txtMax[i]->text();
+    }
+    const std::optional<Question> question = m_session.newQuestion(choice);
+    if (!question)
+        return false; // the option check has already reported why
+
     txtUserAnswer->setProgramText(QString());
     txtRemainder->setProgramText(QString());
-    HideAnswerExtras();
-    ShowPicture(QStringLiteral("blank.jpg"), QStringLiteral("No answer judged yet"));
-
-    for (std::size_t i = 0; i < operationCount; ++i)
-        m_state.operationEnabled[i] = chkOpt[i]->value() == 1;
-    const std::optional<Operation> picked = PickOperation(m_state.operationEnabled, *m_random);
-    if (!picked)
-        return; // the option check rules this out
-    const Operation op = *picked;
-    m_state.currentOperation = op;
-
-    // The option check has made sure the text is a number from 1 to 99999.
-    const QString largestText = txtMax[static_cast<std::size_t>(IndexOf(op))]->text();
-    const double largest = std::clamp(NumberValue(largestText).value_or(LeadingNumber(largestText)),
-                                      smallestLargestNumber, biggestLargestNumber);
-    Question question = DrawQuestion(op, largest, m_state.allowNegative, *m_random);
-
-    lblSign->setText(OperationSign(op));
-    if (op == Operation::Division) {
+    hideAnswerExtras();
+    showPicture(QStringLiteral("blank.jpg"), tr("No answer judged yet"));
+    lblSign->setText(operationSign(question->operation));
+    if (question->operation == Operation::Division) {
         lblRemainder->show();
         txtRemainder->show();
     }
-    lblNum1->setText(WholeNumberText(question.first));
-    lblNum2->setText(WholeNumberText(question.second));
-
-    // The operands live in the labels; the answer is worked out from what they show.
-    question.first = LeadingNumber(lblNum1->text());
-    question.second = LeadingNumber(lblNum2->text());
-    ComputeAnswer(question);
-    m_state.expectedAnswer = question.expectedAnswer;
-    if (op == Operation::Division)
-        m_state.expectedRemainder = question.expectedRemainder;
+    lblNum1->setText(wholeNumberText(question->first));
+    lblNum2->setText(wholeNumberText(question->second));
+    return true;
 }
 
 void MainWindow::CheckAnswer()
 {
-    const bool division = m_state.currentOperation == Operation::Division;
-    const bool right =
-        IsRightAnswer(m_state.currentOperation, m_state.expectedAnswer, m_state.expectedRemainder,
-                      txtUserAnswer->text(), txtRemainder->text());
-    m_state.tally.Count(right);
-    if (right) {
-        ShowPicture(QStringLiteral("right.jpg"), QStringLiteral("Right answer"));
+    const Verdict verdict = m_session.checkAnswer(txtUserAnswer->text(), txtRemainder->text());
+    if (verdict.right) {
+        showPicture(QStringLiteral("right.jpg"), tr("Right answer"));
     } else {
-        ShowPicture(QStringLiteral("wrong.jpg"), QStringLiteral("Wrong answer"));
-        lblAnswer1->setText(WholeNumberText(m_state.expectedAnswer));
+        showPicture(QStringLiteral("wrong.jpg"), tr("Wrong answer"));
+        lblAnswer1->setText(wholeNumberText(verdict.expectedAnswer));
         lblAnswer1->show();
-        if (division) {
-            lblAnswer2->setText(WholeNumberText(m_state.expectedRemainder));
+        if (verdict.operation == Operation::Division) {
+            lblAnswer2->setText(wholeNumberText(verdict.expectedRemainder));
             lblAnswer2->show();
             lblAnsAnd->show();
         }
@@ -285,16 +253,16 @@ void MainWindow::CheckAnswer()
 
 void MainWindow::itmAbout_Click()
 {
-    ShowAboutWindow(this);
+    showAboutWindow(this);
 }
 
 // ---- Helpers ---------------------------------------------------------------
 
-void MainWindow::ShowPicture(const QString &fileName, const QString &description)
+void MainWindow::showPicture(const QString &fileName, const QString &description)
 {
     // A missing or unreadable picture leaves the box empty; the answer is
     // judged and counted all the same.
-    const QPixmap picture(ProgramFolder::FilePath(fileName));
+    const QPixmap picture(ProgramFolder::filePath(fileName));
     if (picture.isNull())
         picAns->clear();
     else
@@ -302,20 +270,20 @@ void MainWindow::ShowPicture(const QString &fileName, const QString &description
     picAns->setAccessibleDescription(description);
 }
 
-void MainWindow::HideAnswerExtras()
+void MainWindow::hideAnswerExtras()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{lblRemainder, txtRemainder, lblAnswer1,
                                                        lblAnsAnd, lblAnswer2})
         w->hide();
 }
 
-void MainWindow::FocusAndSelect(LimitedLineEdit *box)
+void MainWindow::focusAndSelect(LimitedLineEdit *box)
 {
     box->setFocus();
     box->setSelection(0, static_cast<int>(box->text().size()));
 }
 
-void MainWindow::Warn(const QString &text, const QString &title)
+void MainWindow::warn(const QString &text, const QString &title)
 {
-    m_messages.Warn(this, text, title);
+    m_messages.warn(this, text, title);
 }

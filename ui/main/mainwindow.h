@@ -9,18 +9,19 @@
 // one (lblAnswer1, lblAnsAnd, lblAnswer2) and the answer button cmdAnswer.
 // The status bar status1 shows the tally in four panels.
 //
-// A press of cmdAnswer drives the practice. Its caption is the only record
-// of where the cycle stands: "Next Question" validates the options
-// (ValidateOptions) and, if they pass, makes a question (NewQuestion);
-// "Check Answer" checks that the typed answer is present and numeric, then
-// judges it (CheckAnswer), which counts it and refreshes the status bar
-// (UpdateScore). The rules themselves live in the quiz and options code;
-// this window reads its controls, calls them and writes the results back.
-// The options live only in the controls; they are loaded at start-up
-// (Form_Load) and saved on every close (Form_Unload).
+// A press of cmdAnswer drives the practice. With no question open (caption
+// "Next Question") it validates the options (ValidateOptions) and, if they
+// pass, makes a question (NewQuestion); with a question open (caption
+// "Check Answer") it checks that the typed answer is present and numeric,
+// then judges it (CheckAnswer), which counts it and refreshes the status bar
+// (UpdateScore). The practice itself (tally, question, judging) is a
+// PracticeSession and the option rules live in the options code; this
+// window copies its controls into them and shows what comes back. The
+// options are held by the controls; they are loaded at start-up (Form_Load)
+// and saved on every close (Form_Unload).
 #pragma once
 
-#include "quiz/quizstate.h"
+#include "quiz/practicesession.h"
 #include "quiz/randomsource.h"
 
 #include <QMainWindow>
@@ -39,6 +40,8 @@ class UserMessages;
 
 class MainWindow : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     /// Builds the window and runs its load step: the options come from
     /// @p settings, messages go through @p messages. Without @p random the
@@ -47,20 +50,20 @@ public:
                std::unique_ptr<RandomSource> random = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    /// The practice run's state, for inspection.
-    const QuizState &quizState() const { return m_state; }
+    /// The practice run, for inspection.
+    const PracticeSession &session() const { return m_session; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     // Layout (mainwindowlayout.cpp).
-    void CreateControls();
-    void CreateOptionsFrame();
-    void CreateQuizArea();
-    void CreateStatusBar();
-    void SetTabOrder();
-    void ConnectHandlers();
+    void createControls();
+    void createOptionsFrame();
+    void createQuizArea();
+    void createStatusBar();
+    void setDesignedTabOrder();
+    void connectHandlers();
 
     // Start-up and close.
     void Form_Load();
@@ -79,21 +82,20 @@ private:
     void itmAbout_Click();
 
     // The work.
-    void ValidateOptions();
-    void NewQuestion();
+    bool ValidateOptions();
+    bool NewQuestion();
     void CheckAnswer();
     void UpdateScore();
 
-    void ShowScore(bool show);
-    void HideAnswerExtras();
-    void ShowPicture(const QString &fileName, const QString &description);
-    void FocusAndSelect(LimitedLineEdit *box);
-    void Warn(const QString &text, const QString &title);
+    void showScore(bool show);
+    void hideAnswerExtras();
+    void showPicture(const QString &fileName, const QString &description);
+    void focusAndSelect(LimitedLineEdit *box);
+    void warn(const QString &text, const QString &title);
 
     SettingsStore &m_settings;
     UserMessages &m_messages;
-    std::unique_ptr<RandomSource> m_random;
-    QuizState m_state;
+    PracticeSession m_session;
     bool m_unloaded = false;
 
     // Controls, named as in the window's design.
@@ -107,7 +109,6 @@ private:
     QLabel *lblNum1 = nullptr;
     QLabel *lblSign = nullptr;
     QLabel *lblNum2 = nullptr;
-    QLabel *lblEquals = nullptr;
     LimitedLineEdit *txtUserAnswer = nullptr;
     QLabel *lblRemainder = nullptr;
     LimitedLineEdit *txtRemainder = nullptr;
@@ -116,7 +117,6 @@ private:
     QLabel *lblAnsAnd = nullptr;
     QLabel *lblAnswer2 = nullptr;
     QPushButton *cmdAnswer = nullptr;
-    QWidget *Line1 = nullptr;
     QStatusBar *status1 = nullptr;
     std::array<QLabel *, 4> statusPanels{};
     QAction *itmAbout = nullptr;

@@ -22,7 +22,7 @@ constexpr double numberPointSize = 18;
 constexpr double signPointSize = 24;
 
 template <typename Widget>
-Widget *Place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
+Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
 {
     widget->setObjectName(name);
     widget->setGeometry(geometry);
@@ -30,17 +30,17 @@ Widget *Place(Widget *widget, const QString &name, const QRect &geometry, const 
     return widget;
 }
 
-QLabel *SignLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
+QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    auto *label = Place(new QLabel(caption, parent), name, at, DesignFont(signPointSize));
+    auto *label = place(new QLabel(caption, parent), name, at, designFont(signPointSize));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 // A white bordered label that looks like a read-only field.
-QLabel *NumberBox(QWidget *parent, const QString &name, const QRect &at)
+QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at)
 {
-    auto *label = Place(new QLabel(parent), name, at, DesignFont(numberPointSize));
+    auto *label = place(new QLabel(parent), name, at, designFont(numberPointSize));
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAutoFillBackground(true);
@@ -51,9 +51,9 @@ QLabel *NumberBox(QWidget *parent, const QString &name, const QRect &at)
     return label;
 }
 
-LimitedLineEdit *AnswerBox(QWidget *parent, const QString &name, const QRect &at)
+LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at)
 {
-    auto *box = Place(new LimitedLineEdit(parent), name, at, DesignFont(numberPointSize));
+    auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
     box->setAlignment(Qt::AlignCenter);
     box->setUserMaxLength(10);
     return box;
@@ -61,47 +61,46 @@ LimitedLineEdit *AnswerBox(QWidget *parent, const QString &name, const QRect &at
 
 } // namespace
 
-void MainWindow::CreateControls()
+void MainWindow::createControls()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(AppIdentity::Title());
-    setWindowIcon(AppIcon());
+    setWindowTitle(AppIdentity::title());
+    setWindowIcon(appIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    itmAbout = menuBar()->addAction(QStringLiteral("&About"));
+    itmAbout = menuBar()->addAction(tr("&About"));
     itmAbout->setObjectName(QStringLiteral("itmAbout"));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    CreateOptionsFrame();
-    CreateQuizArea();
+    createOptionsFrame();
+    createQuizArea();
 
-    auto *line = new QFrame(client);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Twips(5040) - 1, 0, 3, Twips(5040));
-    Line1 = line;
+    auto *line1 = new QFrame(client);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::VLine);
+    line1->setFrameShadow(QFrame::Sunken);
+    line1->setGeometry(twips(5040) - 1, 0, 3, twips(5040));
 
-    CreateStatusBar();
-    SetTabOrder();
+    createStatusBar();
+    setDesignedTabOrder();
 
     // The client area is fixed at 13785 x 5355 twips below the menu bar,
     // status bar included; hiding the bar leaves its strip empty.
-    setFixedSize(Twips(13785), menuBar()->sizeHint().height() + Twips(5355));
+    setFixedSize(twips(13785), menuBar()->sizeHint().height() + twips(5355));
 }
 
-void MainWindow::CreateOptionsFrame()
+void MainWindow::createOptionsFrame()
 {
-    fraOptions = Place(new QGroupBox(QStringLiteral("Select Options"), centralWidget()),
-                       QStringLiteral("fraOptions"), TwipsRect(120, 120, 4695, 4815),
-                       DesignFont(captionPointSize));
+    fraOptions =
+        place(new QGroupBox(tr("Select Options"), centralWidget()), QStringLiteral("fraOptions"),
+              twipsRect(120, 120, 4695, 4815), designFont(captionPointSize));
 
-    const QFont font = DesignFont(optionsPointSize);
+    const QFont font = designFont(optionsPointSize);
     struct Row
     {
         int top;
@@ -118,99 +117,97 @@ void MainWindow::CreateOptionsFrame()
         const auto at = static_cast<std::size_t>(i);
         const Operation op = allOperations[at];
         const QString index = QString::number(i);
-        chkOpt[at] = Place(new TwoStateCheckBox(OperationName(op), fraOptions),
+        chkOpt[at] = place(new TwoStateCheckBox(operationName(op), fraOptions),
                            QStringLiteral("chkOpt") + index,
-                           TwipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
-        chkOpt[at]->setAccessibleName(OperationName(op));
-        lblMax[at] = Place(new QLabel(QStringLiteral("Max No."), fraOptions),
-                           QStringLiteral("lblMax") + index,
-                           TwipsRect(2040, rows[at].labelTop, 855, 255), font);
-        txtMax[at] = Place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
-                           TwipsRect(3000, rows[at].top, 615, 285), font);
-        txtMax[at]->setToolTip(QStringLiteral("1 to 99999"));
-        txtMax[at]->setAccessibleName(QStringLiteral("Largest number for ") + OperationName(op));
+                           twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
+        chkOpt[at]->setAccessibleName(operationName(op));
+        lblMax[at] = place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
+                           twipsRect(2040, rows[at].labelTop, 855, 255), font);
+        txtMax[at] = place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
+                           twipsRect(3000, rows[at].top, 615, 285), font);
+        txtMax[at]->setToolTip(tr("1 to 99999"));
+        txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
         lblMax[at]->setBuddy(txtMax[at]);
     }
 
     chkAllowNegative =
-        Place(new TwoStateCheckBox(QStringLiteral("Allow negative answers"), fraOptions),
-              QStringLiteral("chkAllowNegative"), TwipsRect(2040, 1440, 2415, 375), font);
-    chkAllowNegative->setAccessibleName(QStringLiteral("Allow negative answers"));
-    chkScore = Place(new TwoStateCheckBox(QStringLiteral("Show progressive score"), fraOptions),
-                     QStringLiteral("chkScore"), TwipsRect(240, 3360, 2775, 375), font);
-    chkScore->setAccessibleName(QStringLiteral("Show progressive score"));
-    cmdResetScore = Place(new QPushButton(QStringLiteral("Reset Score"), fraOptions),
-                          QStringLiteral("cmdResetScore"), TwipsRect(3000, 3360, 1335, 375), font);
+        place(new TwoStateCheckBox(tr("Allow negative answers"), fraOptions),
+              QStringLiteral("chkAllowNegative"), twipsRect(2040, 1440, 2415, 375), font);
+    chkAllowNegative->setAccessibleName(chkAllowNegative->text().remove(QLatin1Char('&')));
+    chkScore = place(new TwoStateCheckBox(tr("Show progressive score"), fraOptions),
+                     QStringLiteral("chkScore"), twipsRect(240, 3360, 2775, 375), font);
+    chkScore->setAccessibleName(chkScore->text().remove(QLatin1Char('&')));
+    cmdResetScore = place(new QPushButton(tr("Reset Score"), fraOptions),
+                          QStringLiteral("cmdResetScore"), twipsRect(3000, 3360, 1335, 375), font);
     cmdResetScore->setAutoDefault(true);
 }
 
-void MainWindow::CreateQuizArea()
+void MainWindow::createQuizArea()
 {
     QWidget *client = centralWidget();
-    lblNum1 = NumberBox(client, QStringLiteral("lblNum1"), TwipsRect(5280, 720, 1095, 495));
-    lblNum1->setAccessibleName(QStringLiteral("First number"));
-    lblSign = SignLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
-                        TwipsRect(6480, 720, 495, 495));
-    lblSign->setAccessibleName(QStringLiteral("Operation"));
-    lblNum2 = NumberBox(client, QStringLiteral("lblNum2"), TwipsRect(7080, 720, 1095, 495));
-    lblNum2->setAccessibleName(QStringLiteral("Second number"));
-    lblEquals = SignLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
-                          TwipsRect(8280, 720, 495, 495));
+    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1095, 495));
+    lblNum1->setAccessibleName(tr("First number"));
+    lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
+                        twipsRect(6480, 720, 495, 495));
+    lblSign->setAccessibleName(tr("Operation"));
+    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1095, 495));
+    lblNum2->setAccessibleName(tr("Second number"));
+    signLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
+              twipsRect(8280, 720, 495, 495));
     txtUserAnswer =
-        AnswerBox(client, QStringLiteral("txtUserAnswer"), TwipsRect(8880, 720, 2175, 495));
-    txtUserAnswer->setAccessibleName(QStringLiteral("Answer"));
-    lblRemainder = SignLabel(client, QStringLiteral("lblRemainder"), QStringLiteral("@"),
-                             TwipsRect(11040, 720, 495, 495));
-    lblRemainder->setAccessibleName(QStringLiteral("remainder"));
+        answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
+    txtUserAnswer->setAccessibleName(tr("Answer"));
+    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), QStringLiteral("@"),
+                             twipsRect(11040, 720, 495, 495));
+    lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder =
-        AnswerBox(client, QStringLiteral("txtRemainder"), TwipsRect(11640, 720, 2055, 495));
-    txtRemainder->setToolTip(QStringLiteral("Enter the remainder"));
-    txtRemainder->setAccessibleName(QStringLiteral("Remainder"));
+        answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
+    txtRemainder->setToolTip(tr("Enter the remainder"));
+    txtRemainder->setAccessibleName(tr("Remainder"));
 
-    picAns = Place(new QLabel(client), QStringLiteral("picAns"), TwipsRect(7080, 1560, 1575, 1575),
+    picAns = place(new QLabel(client), QStringLiteral("picAns"), twipsRect(7080, 1560, 1575, 1575),
                    font());
     picAns->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picAns->setAccessibleName(QStringLiteral("Verdict"));
+    picAns->setAccessibleName(tr("Verdict"));
     // The designed picture: 12 x 12 pixels of flat light grey.
     QPixmap blank(12, 12);
     blank.fill(QColor(224, 224, 224));
     picAns->setPixmap(blank);
-    picAns->setAccessibleDescription(QStringLiteral("No answer judged yet"));
+    picAns->setAccessibleDescription(tr("No answer judged yet"));
 
-    lblAnswer1 = NumberBox(client, QStringLiteral("lblAnswer1"), TwipsRect(8880, 2040, 2175, 495));
-    lblAnswer1->setAccessibleName(QStringLiteral("Right answer"));
-    lblAnsAnd = SignLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
-                          TwipsRect(11040, 2040, 495, 495));
-    lblAnswer2 = NumberBox(client, QStringLiteral("lblAnswer2"), TwipsRect(11640, 2040, 2055, 495));
-    lblAnswer2->setAccessibleName(QStringLiteral("Right remainder"));
+    lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495));
+    lblAnswer1->setAccessibleName(tr("Right answer"));
+    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
+                          twipsRect(11040, 2040, 495, 495));
+    lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495));
+    lblAnswer2->setAccessibleName(tr("Right remainder"));
 
-    cmdAnswer =
-        Place(new QPushButton(QStringLiteral("Next Question"), client), QStringLiteral("cmdAnswer"),
-              TwipsRect(5640, 3720, 2175, 495), DesignFont(captionPointSize));
+    cmdAnswer = place(new QPushButton(tr("Next Question"), client), QStringLiteral("cmdAnswer"),
+                      twipsRect(5640, 3720, 2175, 495), designFont(captionPointSize));
     // Never the window's default button, so Enter in an answer box does not
     // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
     cmdAnswer->setAutoDefault(true);
 }
 
-void MainWindow::CreateStatusBar()
+void MainWindow::createStatusBar()
 {
     status1 = statusBar();
     status1->setObjectName(QStringLiteral("status1"));
     status1->setSizeGripEnabled(false);
-    status1->setFixedHeight(Twips(375));
+    status1->setFixedHeight(twips(375));
     for (int i = 0; i < 4; ++i) {
         auto *panel = new QLabel(status1);
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
-        panel->setFont(DesignFont(optionsPointSize));
-        panel->setFixedWidth(Twips(2500));
+        panel->setFont(designFont(optionsPointSize));
+        panel->setFixedWidth(twips(2500));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         status1->addWidget(panel);
         statusPanels[static_cast<std::size_t>(i)] = panel;
     }
 }
 
-void MainWindow::SetTabOrder()
+void MainWindow::setDesignedTabOrder()
 {
     const std::array<QWidget *, 14> order = {
         chkOpt[0], txtMax[0], chkOpt[1], txtMax[1],     chkAllowNegative, chkOpt[2],    txtMax[2],

@@ -7,6 +7,8 @@
 
 class TwoStateCheckBox : public QCheckBox
 {
+    Q_OBJECT
+
 public:
     using QCheckBox::QCheckBox;
 

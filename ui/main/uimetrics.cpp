@@ -3,7 +3,7 @@
 #include <QPalette>
 #include <QWidget>
 
-QFont DesignFont(double pointSize, bool bold)
+QFont designFont(double pointSize, bool bold)
 {
     // Liberation Sans stands in for the classic Windows dialog face; it is
     // installed with the program's packages. Any sans-serif face will do
@@ -20,7 +20,7 @@ QFont DesignFont(double pointSize, bool bold)
     return font;
 }
 
-void SetBackColor(QWidget *box, const QColor &color)
+void setBackColor(QWidget *box, const QColor &color)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, color);

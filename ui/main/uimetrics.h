@@ -9,19 +9,19 @@
 class QWidget;
 
 /// 15 twips make a pixel at 96 dots per inch.
-constexpr int Twips(int twips)
+constexpr int twips(int twips)
 {
     return (twips + 7) / 15;
 }
 
 /// A rectangle given in twips (left, top, width, height).
-constexpr QRect TwipsRect(int left, int top, int width, int height)
+constexpr QRect twipsRect(int left, int top, int width, int height)
 {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+    return {twips(left), twips(top), twips(width), twips(height)};
 }
 
 /// The window's sans-serif face at @p pointSize.
-QFont DesignFont(double pointSize, bool bold = false);
+QFont designFont(double pointSize, bool bold = false);
 
 /// Sets the background (base) colour of a text box.
-void SetBackColor(QWidget *box, const QColor &color);
+void setBackColor(QWidget *box, const QColor &color);

@@ -13,12 +13,12 @@ public:
 
     /// A modal warning: exclamation icon, a single OK button. Returns when
     /// the user has closed it.
-    virtual void Warn(QWidget *parent, const QString &text, const QString &title) = 0;
+    virtual void warn(QWidget *parent, const QString &text, const QString &title) = 0;
 };
 
 /// Shows real QMessageBox warnings.
 class MessageBoxMessages final : public UserMessages
 {
 public:
-    void Warn(QWidget *parent, const QString &text, const QString &title) override;
+    void warn(QWidget *parent, const QString &text, const QString &title) override;
 };
