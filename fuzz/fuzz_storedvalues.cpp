@@ -3,8 +3,8 @@
 // picked by the first byte. Check values always land in 0..2, every text
 // that can be read is kept, and saving then loading changes nothing.
 #include "fuzzcheck.h"
-#include "options/memorysettingsstore.h"
 #include "options/storedvalues.h"
+#include "tests/doubles/memorysettingsstore.h"
 
 #include <QByteArray>
 #include <QList>

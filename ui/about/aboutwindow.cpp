@@ -1,9 +1,9 @@
 // Builds frmAbout from its design table; positions and sizes are given in twips.
 #include "aboutwindow.h"
 
-#include "appicons.h"
 #include "appidentity.h"
-#include "ui/main/uimetrics.h"
+#include "ui/common/appicons.h"
+#include "ui/common/uimetrics.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

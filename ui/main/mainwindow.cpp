@@ -13,7 +13,7 @@
 #include "quiz/questiongenerator.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
-#include "uimetrics.h"
+#include "ui/common/uimetrics.h"
 #include "usermessages.h"
 
 #include <QAction>
