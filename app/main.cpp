@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(AppIdentity::Title());
     QApplication::setOrganizationName(AppIdentity::Title());
     QApplication::setApplicationVersion(AppIdentity::VersionText());
-    QApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox_learning.Tallyfox"));
+    QApplication::setDesktopFileName(AppIdentity::appId());
 
     QSettingsStore settings;
     MessageBoxMessages messages;

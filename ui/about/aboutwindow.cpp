@@ -14,9 +14,6 @@
 
 namespace {
 
-// The maker's address on the blue band: plain text, not a link.
-const char website[] = "www.tallyfox-learning.example.org";
-
 QLabel *AddLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
@@ -87,8 +84,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     txtUpdates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtUpdates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // The maker's address on the blue band: plain text, not a link.
     auto *lblWebsite =
-        AddLabel(this, "lblWebsite", QLatin1String(website), TwipsRect(1050, 5040, 4725, 360));
+        AddLabel(this, "lblWebsite", AppIdentity::webAddress(), TwipsRect(1050, 5040, 4725, 360));
     lblWebsite->setAlignment(Qt::AlignCenter);
     SetColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
 
