@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(AppIdentity::title());
     QApplication::setOrganizationName(AppIdentity::title());
     QApplication::setApplicationVersion(AppIdentity::versionText());
-    QApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox_learning.Tallyfox"));
+    QApplication::setDesktopFileName(AppIdentity::appId());
 
     QSettingsStore settings;
     MessageBoxMessages messages;

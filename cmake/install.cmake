@@ -1,9 +1,6 @@
 # Installation: the program and its pictures in one folder of their own, a
 # launcher link on the user's path, and the desktop entry, icons and AppStream data.
 
-# Reverse-DNS id of the maker's domain, www.tallyfox-learning.example.org
-# (a hyphen becomes an underscore in such ids).
-set(TALLYFOX_APP_ID "org.example.tallyfox_learning.Tallyfox")
 set(tallyfox_program_dir ${CMAKE_INSTALL_LIBDIR}/tallyfox)
 
 # The program reads its pictures from its own folder, so they go beside it.
@@ -18,6 +15,8 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
 file(CREATE_LINK ${tallyfox_link_target} ${CMAKE_BINARY_DIR}/launcher/tallyfox SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/launcher/tallyfox DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The desktop entry and the AppStream data take the identity (title, version,
+# app id, web address) from the top CMakeLists.txt.
 configure_file(assets/desktop/tallyfox.desktop.in
     ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.desktop @ONLY)
 configure_file(assets/desktop/tallyfox.metainfo.xml.in

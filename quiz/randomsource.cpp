@@ -15,14 +15,3 @@ double DefaultRandomSource::next()
     // is 1 - 2^-53. (std::generate_canonical may round up to 1.)
     return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
 }
-
-ScriptedRandomSource::ScriptedRandomSource(QList<double> values) : m_values(std::move(values)) {}
-
-double ScriptedRandomSource::next()
-{
-    if (m_values.isEmpty())
-        return 0.0;
-    const double value = m_values.at(m_drawn % m_values.size());
-    ++m_drawn;
-    return value;
-}

@@ -2,7 +2,6 @@
 // interface so that tests can script the draws.
 #pragma once
 
-#include <QList>
 #include <cstdint>
 #include <random>
 
@@ -31,20 +30,4 @@ public:
 
 private:
     std::mt19937_64 m_engine;
-};
-
-/// Returns the given values in order, then starts again from the first.
-class ScriptedRandomSource final : public RandomSource
-{
-public:
-    explicit ScriptedRandomSource(QList<double> values);
-
-    double next() override;
-
-    /// How many values have been drawn so far.
-    qsizetype drawCount() const { return m_drawn; }
-
-private:
-    QList<double> m_values;
-    qsizetype m_drawn = 0;
 };

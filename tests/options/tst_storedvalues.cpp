@@ -1,8 +1,8 @@
 // Tests of the saved options over a store in memory: loading with the
 // check-box text rule and the defaults, and saving all ten keys.
-#include "options/memorysettingsstore.h"
 #include "options/qsettingsstore.h"
 #include "options/storedvalues.h"
+#include "tests/doubles/memorysettingsstore.h"
 
 #include <QTest>
 

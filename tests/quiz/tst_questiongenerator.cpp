@@ -1,6 +1,7 @@
 // Tests of the operation draw, the operand draws with their redraw rules and
 // the right answers: scripted draws for the order, seeded draws for the ranges.
 #include "quiz/questiongenerator.h"
+#include "tests/doubles/scriptedrandomsource.h"
 
 #include <QTest>
 #include <cmath>

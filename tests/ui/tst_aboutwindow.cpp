@@ -1,6 +1,6 @@
 // The About window driven offscreen: size, icon, keys, the locked Updates box and fresh loading.
 #include "ui/about/aboutwindow.h"
-#include "ui/about/appicons.h"
+#include "ui/common/appicons.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // window over an in-memory settings store with scripted draws.
 #pragma once
 
-#include "options/memorysettingsstore.h"
-#include "quiz/randomsource.h"
+#include "tests/doubles/memorysettingsstore.h"
+#include "tests/doubles/scriptedrandomsource.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"
 

@@ -1,9 +1,9 @@
 // Builds frmAbout from its design table; positions and sizes are given in twips.
 #include "aboutwindow.h"
 
-#include "appicons.h"
 #include "appidentity.h"
-#include "ui/main/uimetrics.h"
+#include "ui/common/appicons.h"
+#include "ui/common/uimetrics.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,9 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-// The maker's address on the blue band: plain text, not a link.
-const char website[] = "www.tallyfox-learning.example.org";
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
@@ -87,8 +84,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     txtUpdates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtUpdates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // The maker's address on the blue band: plain text, not a link.
     auto *lblWebsite =
-        addLabel(this, "lblWebsite", QLatin1String(website), twipsRect(1050, 5040, 4725, 360));
+        addLabel(this, "lblWebsite", AppIdentity::webAddress(), twipsRect(1050, 5040, 4725, 360));
     lblWebsite->setAlignment(Qt::AlignCenter);
     setColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
 

@@ -11,7 +11,7 @@
 #include "quiz/numbertext.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
-#include "uimetrics.h"
+#include "ui/common/uimetrics.h"
 #include "usermessages.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 #include "mainwindow.h"
 #include "quiz/operation.h"
 #include "twostatecheckbox.h"
-#include "ui/about/appicons.h"
-#include "uimetrics.h"
+#include "ui/common/appicons.h"
+#include "ui/common/uimetrics.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // A settings store held in memory, for tests.
 #pragma once
 
-#include "settingsstore.h"
+#include "options/settingsstore.h"
 
 #include <QMap>
 
