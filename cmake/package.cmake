@@ -35,8 +35,11 @@ install(FILES ${CMAKE_BINARY_DIR}/doc/tallyfox.1.gz DESTINATION ${CMAKE_INSTALL_
 install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz ${tallyfox_packaging_dir}/copyright
     DESTINATION ${tallyfox_doc_dir})
 
-# Translations: the .qm files go where the program looks for them, by the
-# install rule that builds them; the package takes whatever is installed.
+# Translations: the package holds whatever the install holds. Translations
+# built into the program need nothing here; .qm files kept as files are
+# installed to ${CMAKE_INSTALL_DATADIR}/tallyfox/translations. Qt's own
+# translations come from qt6-translations-l10n: once the program loads them,
+# add that package to CPACK_DEBIAN_PACKAGE_RECOMMENDS below.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyfox)
