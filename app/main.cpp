@@ -1,6 +1,7 @@
 // Starts the program: the main window, centred on the screen; closing it
 // ends the program.
 #include "appidentity.h"
+#include "commandline.h"
 #include "options/qsettingsstore.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"
@@ -27,6 +28,14 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    // The command line is answered before any window system is touched, so
+    // --version, --help and a mistyped option work without a display.
+    if (argc > 1) {
+        const QCoreApplication reader(argc, argv);
+        if (const std::optional<int> exitCode = CommandLine::answer(QCoreApplication::arguments()))
+            return *exitCode;
+    }
+
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "Tallyfox needs a desktop to show its window, and none was found.\n"

@@ -35,6 +35,8 @@ install(FILES assets/icons/tallyfox.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${TALLYFOX_APP_ID}.svg)
 
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)
+
 # A program started through a link must still find its pictures.
 if(TALLYFOX_BUILD_TESTS)
     add_subdirectory(tests/install)
