@@ -193,7 +193,7 @@ Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
         <translation>Tallyfox braucht eine Arbeitsoberfläche, um sein Fenster zu zeigen, und hat keine gefunden.
-In einer Desktop-Sitzung starten oder mit einer virtuellen Anzeige:
+Bitte in einer Desktop-Sitzung starten oder mit einer virtuellen Anzeige:
     xvfb-run %1
 </translation>
     </message>

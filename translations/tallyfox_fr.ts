@@ -193,7 +193,7 @@ Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
         <translation>Tallyfox a besoin d’un bureau pour afficher sa fenêtre, et aucun n’a été trouvé.
-Le lancer depuis une session de bureau, ou sous un affichage virtuel :
+À lancer depuis une session de bureau ou sous un affichage virtuel :
     xvfb-run %1
 </translation>
     </message>
