@@ -45,7 +45,7 @@ En el próximo inicio serán las de antes.</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Nueva pregunta</translation>
     </message>
     <message>
         <source>No answer judged yet</source>

@@ -98,7 +98,7 @@ private Q_SLOTS:
         row("cmdResetScore", "text",
             {"Reset Score", "Zurücksetzen", "Score à zéro", "Poner a cero"});
         row("cmdAnswer", "text",
-            {"Next Question", "Nächste Aufgabe", "Question suivante", "Siguiente pregunta"});
+            {"Next Question", "Nächste Aufgabe", "Question suivante", "Nueva pregunta"});
         row("itmAbout", "text", {"&About", "Ü&ber", "À &propos", "&Acerca de"});
         row("txtRemainder", "toolTip",
             {"Enter the remainder", "Gib den Rest ein", "Saisis le reste", "Escribe el resto"});
