@@ -116,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, property);
         QFETCH(QString, expected);
         WindowUnderTest t;
-        QObject *found = t.window.findChild<QObject *>(object);
+        auto *found = t.window.findChild<QObject *>(object);
         QVERIFY(found);
         QCOMPARE(found->property(property.toLatin1()).toString(), expected);
     }
