@@ -1,5 +1,6 @@
 // Starts the program: the main window, centred on the screen; closing it
 // ends the program.
+#include "app/translations.h"
 #include "appidentity.h"
 #include "commandline.h"
 #include "options/qsettingsstore.h"
@@ -37,15 +38,21 @@ int main(int argc, char *argv[])
     }
 
     if (!hasDisplay()) {
-        std::fprintf(stderr,
-                     "Tallyfox needs a desktop to show its window, and none was found.\n"
-                     "Start it from a desktop session, or under a virtual display:\n"
-                     "    xvfb-run %s\n",
-                     argc > 0 ? argv[0] : "tallyfox");
+        // A core application needs no display, and can still speak the user's language.
+        QCoreApplication core(argc, argv);
+        installTranslations(core);
+        const QString message =
+            QCoreApplication::translate("Startup",
+                                        "Tallyfox needs a desktop to show its window, and none "
+                                        "was found.\nStart it from a desktop session, or under a "
+                                        "virtual display:\n    xvfb-run %1\n")
+                .arg(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QStringLiteral("tallyfox"));
+        std::fputs(qPrintable(message), stderr);
         return 1;
     }
 
     QApplication app(argc, argv);
+    installTranslations(app);
     QApplication::setApplicationName(AppIdentity::title());
     QApplication::setOrganizationName(AppIdentity::title());
     QApplication::setApplicationVersion(AppIdentity::versionText());

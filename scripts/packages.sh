@@ -20,4 +20,5 @@ ensure_packages() {
 }
 
 # What building the program needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks an installed Tallyfox tree: the launcher on the path resolves to the real
-# program, and the program's folder holds the three pictures it loads at run time.
+# program, and the program's folder holds the three pictures and the translations
+# it loads at run time.
 # Usage: check-install.sh <installed prefix, e.g. $DESTDIR/usr>
 set -euo pipefail
 prefix=$1
@@ -23,6 +24,14 @@ for picture in blank.jpg right.jpg wrong.jpg; do
     [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' \n')" = "ffd8ff" ] || fail "$picture is not a JPEG"
 done
 
+# The translations, in the subfolder where the program looks for them. Every
+# compiled Qt translation starts with the bytes 3C B8 64 18.
+for language in de es fr; do
+    file="$folder/translations/tallyfox_$language.qm"
+    [ -f "$file" ] || fail "translations/tallyfox_$language.qm is missing beside $program"
+    [ "$(head -c 4 "$file" | od -An -tx1 | tr -d ' \n')" = "3cb86418" ] || fail "$file is not a Qt translation"
+done
+
 desktop=$(find "$prefix/share/applications" -name '*.desktop')
 [ "$(echo "$desktop" | wc -l)" -eq 1 ] || fail "expected one desktop file, found: $desktop"
 id=$(basename "$desktop" .desktop)
@@ -32,4 +41,4 @@ for icon in 16x16/apps/$id.png 32x32/apps/$id.png scalable/apps/$id.svg; do
     [ -f "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon is missing"
 done
 [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "AppStream data $id.metainfo.xml is missing"
-echo "install check: $launcher -> $program, pictures and desktop files in place"
+echo "install check: $launcher -> $program, pictures, translations and desktop files in place"

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>You must supply an answer</source>
+        <translation>Du musst eine Antwort eingeben</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number</source>
+        <translation>Du musst eine gültige Zahl eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>Deine Einstellungen konnten nicht in %1 gespeichert werden.
+Beim nächsten Start sind sie wieder wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Check Answer</source>
+        <translation>Antwort prüfen</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>No answer judged yet</source>
+        <translation>Noch keine Antwort bewertet</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Wrong answer</source>
+        <translation>Falsche Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Select Options</source>
+        <translation>Optionen wählen</translation>
+    </message>
+    <message>
+        <source>Max No.</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>1 to 99999</source>
+        <translation>1 bis 99999</translation>
+    </message>
+    <message>
+        <source>Largest number for %1</source>
+        <translation>%1: größte Zahl</translation>
+    </message>
+    <message>
+        <source>Allow negative answers</source>
+        <translation>Negative Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Show progressive score</source>
+        <translation>Punktestand anzeigen</translation>
+    </message>
+    <message>
+        <source>Reset Score</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Enter the remainder</source>
+        <translation>Gib den Rest ein</translation>
+    </message>
+    <message>
+        <source>Remainder</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Right remainder</source>
+        <translation>Richtiger Rest</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <source>No selections made</source>
+        <translation>Keine Auswahl getroffen</translation>
+    </message>
+    <message>
+        <source>You must select at least 1 option to perform</source>
+        <translation>Du musst mindestens 1 Rechenart auswählen</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>Du musst eine gültige Zahl von 1 bis 99999 eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <source>Total questions = %1</source>
+        <translation>Aufgaben gesamt = %1</translation>
+    </message>
+    <message>
+        <source>Correct answers = %1</source>
+        <translation>Richtige Antworten = %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers = %1</source>
+        <translation>Falsche Antworten = %1</translation>
+    </message>
+    <message>
+        <source>Score = %1%</source>
+        <translation>Trefferquote = %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox braucht eine Arbeitsoberfläche, um sein Fenster zu zeigen, und hat keine gefunden.
+Bitte in einer Desktop-Sitzung starten oder mit einer virtuellen Anzeige:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>You must supply an answer</source>
+        <translation>Debes escribir una respuesta</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number</source>
+        <translation>Debes escribir un número válido</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>No se han podido guardar tus opciones en %1.
+En el próximo inicio serán las de antes.</translation>
+    </message>
+    <message>
+        <source>Check Answer</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Nueva pregunta</translation>
+    </message>
+    <message>
+        <source>No answer judged yet</source>
+        <translation>Aún no hay respuesta corregida</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Wrong answer</source>
+        <translation>Respuesta incorrecta</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Select Options</source>
+        <translation>Elige las opciones</translation>
+    </message>
+    <message>
+        <source>Max No.</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>1 to 99999</source>
+        <translation>De 1 a 99999</translation>
+    </message>
+    <message>
+        <source>Largest number for %1</source>
+        <translation>%1: número máximo</translation>
+    </message>
+    <message>
+        <source>Allow negative answers</source>
+        <translation>Permitir negativos</translation>
+    </message>
+    <message>
+        <source>Show progressive score</source>
+        <translation>Mostrar la puntuación</translation>
+    </message>
+    <message>
+        <source>Reset Score</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>resto</translation>
+    </message>
+    <message>
+        <source>Enter the remainder</source>
+        <translation>Escribe el resto</translation>
+    </message>
+    <message>
+        <source>Remainder</source>
+        <translation>Resto</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Corrección</translation>
+    </message>
+    <message>
+        <source>Right remainder</source>
+        <translation>Resto correcto</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <source>No selections made</source>
+        <translation>Ninguna operación elegida</translation>
+    </message>
+    <message>
+        <source>You must select at least 1 option to perform</source>
+        <translation>Debes elegir al menos 1 operación</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Dato no válido</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>Debes escribir un número válido entre 1 y 99999</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <source>Total questions = %1</source>
+        <translation>Total de preguntas = %1</translation>
+    </message>
+    <message>
+        <source>Correct answers = %1</source>
+        <translation>Aciertos = %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers = %1</source>
+        <translation>Errores = %1</translation>
+    </message>
+    <message>
+        <source>Score = %1%</source>
+        <translation>Puntuación = %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox necesita un escritorio para mostrar su ventana, y no se ha encontrado ninguno.
+Puede iniciarlo desde una sesión de escritorio o con una pantalla virtual:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

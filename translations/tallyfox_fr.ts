@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <source>You must supply an answer</source>
+        <translation>Tu dois donner une réponse</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number</source>
+        <translation>Tu dois saisir un nombre valide</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>Tes options n’ont pas pu être enregistrées dans %1.
+Au prochain démarrage, elles seront comme avant.</translation>
+    </message>
+    <message>
+        <source>Check Answer</source>
+        <translation>Vérifier la réponse</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Question suivante</translation>
+    </message>
+    <message>
+        <source>No answer judged yet</source>
+        <translation>Pas encore de réponse corrigée</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Wrong answer</source>
+        <translation>Mauvaise réponse</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Select Options</source>
+        <translation>Choisir les options</translation>
+    </message>
+    <message>
+        <source>Max No.</source>
+        <translation>Nb max.</translation>
+    </message>
+    <message>
+        <source>1 to 99999</source>
+        <translation>1 à 99999</translation>
+    </message>
+    <message>
+        <source>Largest number for %1</source>
+        <translation>%1 : plus grand nombre</translation>
+    </message>
+    <message>
+        <source>Allow negative answers</source>
+        <translation>Autoriser les négatifs</translation>
+    </message>
+    <message>
+        <source>Show progressive score</source>
+        <translation>Afficher le score en cours</translation>
+    </message>
+    <message>
+        <source>Reset Score</source>
+        <translation>Score à zéro</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Deuxième nombre</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>reste</translation>
+    </message>
+    <message>
+        <source>Enter the remainder</source>
+        <translation>Saisis le reste</translation>
+    </message>
+    <message>
+        <source>Remainder</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Right remainder</source>
+        <translation>Bon reste</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <source>No selections made</source>
+        <translation>Aucune opération choisie</translation>
+    </message>
+    <message>
+        <source>You must select at least 1 option to perform</source>
+        <translation>Tu dois choisir au moins 1 opération</translation>
+    </message>
+    <message>
+        <source>Invalid Entry</source>
+        <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>Tu dois saisir un nombre valide entre 1 et 99999</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <source>Total questions = %1</source>
+        <translation>Questions posées = %1</translation>
+    </message>
+    <message>
+        <source>Correct answers = %1</source>
+        <translation>Bonnes réponses = %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers = %1</source>
+        <translation>Réponses fausses = %1</translation>
+    </message>
+    <message>
+        <source>Score = %1%</source>
+        <translation>Taux de réussite = %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox a besoin d’un bureau pour afficher sa fenêtre, et aucun n’a été trouvé.
+À lancer depuis une session de bureau ou sous un affichage virtuel :
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>
