@@ -37,12 +37,14 @@ QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-// A white bordered label that looks like a read-only field.
+// A white bordered label that looks like a read-only field. Its single
+// black border shows on all four sides, on any window colour.
 QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at)
 {
     auto *label = place(new QLabel(parent), name, at, designFont(numberPointSize));
     label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
