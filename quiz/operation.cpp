@@ -31,3 +31,18 @@ QString operationSign(Operation op)
     }
     return {};
 }
+
+QString operationWord(Operation op)
+{
+    switch (op) {
+    case Operation::Addition:
+        return QCoreApplication::translate("Operation", "plus");
+    case Operation::Subtraction:
+        return QCoreApplication::translate("Operation", "minus");
+    case Operation::Multiplication:
+        return QCoreApplication::translate("Operation", "times");
+    case Operation::Division:
+        return QCoreApplication::translate("Operation", "divided by");
+    }
+    return {};
+}

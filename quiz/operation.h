@@ -30,3 +30,7 @@ QString operationName(Operation op);
 
 /// The sign shown between the operands: "+", "-", "x" (the letter) or "/".
 QString operationSign(Operation op);
+
+/// The sign as a screen reader speaks it: "plus", "minus", "times" or
+/// "divided by".
+QString operationWord(Operation op);

@@ -33,6 +33,17 @@ struct Verdict
     double expectedRemainder = 0; ///< meaningful for a division only
 };
 
+/// The question as a screen reader speaks it: "7 plus 5", or for a division
+/// "17 divided by 5, answer and remainder".
+QString spokenQuestion(const Question &question);
+
+/// What the remainder box of a division asks for: "remainder of 17 divided by 5".
+QString spokenRemainderQuestion(const Question &question);
+
+/// The verdict as a screen reader speaks it: "Right", "Wrong, the answer is
+/// 12", or for a division "Wrong, the answer is 3 remainder 2".
+QString spokenVerdict(const Verdict &verdict);
+
 class PracticeSession
 {
 public:

@@ -22,3 +22,7 @@ ensure_packages() {
 # What building the program needs.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+
+# What the accessibility event test needs besides: an X display and the
+# session and accessibility buses.
+accessibility_test_packages=(xvfb xauth dbus-daemon at-spi2-core)

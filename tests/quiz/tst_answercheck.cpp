@@ -1,6 +1,8 @@
-// Tests of the checks a typed answer must pass, their messages, and the exact
-// judging of the answer against the right values.
+// Tests of the checks a typed answer must pass, their messages, the exact
+// judging of the answer against the right values, and the sentences a screen
+// reader speaks for a question and its verdict.
 #include "quiz/answercheck.h"
+#include "quiz/practicesession.h"
 
 #include <QTest>
 
@@ -72,6 +74,42 @@ private Q_SLOTS:
                  : missing                      ? QStringLiteral("You must supply an answer")
                                                 : QStringLiteral("You must enter a valid number"));
         QCOMPARE(isRightAnswer(op, expected[0], expected[1], typed[0], typed[1]), right);
+    }
+
+    void spokenSentences_data()
+    {
+        QTest::addColumn<Operation>("op");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("question"); // answer box | remainder box
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("7 + 5") << Operation::Addition << false << "7 plus 5|"
+                               << "Wrong, the answer is 12";
+        QTest::newRow("3 - 7") << Operation::Subtraction << true << "3 minus 7|"
+                               << "Right";
+        QTest::newRow("99999 x 99999") << Operation::Multiplication << false << "99999 times 99999|"
+                                       << "Wrong, the answer is 9999800001";
+        QTest::newRow("17 / 5") << Operation::Division << false
+                                << "17 divided by 5, answer and remainder|"
+                                   "remainder of 17 divided by 5"
+                                << "Wrong, the answer is 3 remainder 2";
+    }
+    void spokenSentences()
+    {
+        QFETCH(Operation, op);
+        QFETCH(bool, right);
+        QFETCH(QString, question);
+        QFETCH(QString, verdict);
+        const QStringList numbers = QString(QTest::currentDataTag()).split(' ');
+        const double first = numbers[0].toDouble(), second = numbers[2].toDouble();
+        const double answer = op == Operation::Addition      ? first + second
+                              : op == Operation::Subtraction ? first - second
+                              : op == Operation::Division    ? 3
+                                                             : first * second;
+        const Question asked{op, first, second, answer, 2};
+        QCOMPARE(spokenQuestion(asked) + '|' +
+                     (op == Operation::Division ? spokenRemainderQuestion(asked) : QString()),
+                 question);
+        QCOMPARE(spokenVerdict({right, op, answer, 2}), verdict);
     }
 };
 

@@ -64,7 +64,14 @@ AboutWindow::AboutWindow(QWidget *parent)
 
     auto *lblTitle =
         addLabel(this, "lblTitle", AppIdentity::title(), twipsRect(1050, 240, 3885, 360));
-    setColours(lblTitle, QColor(0, 0, 0), QColor());
+    // Black on the window's own colour, as designed; under a dark desktop
+    // theme, where black would not read, the theme's text colour instead.
+    const QColor black(0, 0, 0);
+    const QColor background = palette().color(QPalette::Window);
+    setColours(lblTitle,
+               contrastRatio(black, background) >= 4.5 ? black
+                                                       : palette().color(QPalette::WindowText),
+               QColor());
     lblVersion = addLabel(this, "lblVersion", QString(), twipsRect(1080, 600, 3885, 345));
 
     auto *fraUpdates = new QGroupBox(tr("Updates"), this);

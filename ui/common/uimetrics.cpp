@@ -2,6 +2,8 @@
 
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 QFont designFont(double pointSize, bool bold)
 {
@@ -20,9 +22,38 @@ QFont designFont(double pointSize, bool bold)
     return font;
 }
 
+namespace {
+
+double relativeLuminance(const QColor &color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void setBackColor(QWidget *box, const QColor &color)
 {
+    // A fixed background needs a fixed text colour: the theme's own text
+    // colour may be white (a dark theme) and vanish on white. Black reads on
+    // white (21:1) and on pure red (5.3:1); disabled text is a dark grey
+    // where that still reads (7:1 on white), else black.
+    const QColor disabledGrey(89, 89, 89);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     contrastRatio(disabledGrey, color) >= 4.5 ? disabledGrey : QColor(Qt::black));
     box->setPalette(palette);
 }

@@ -1,5 +1,5 @@
 // Turning the window design's measures into Qt's: twips to pixels, the
-// design's font, and the background colours of text boxes.
+// design's font, and the fixed colours of text boxes and labels.
 #pragma once
 
 #include <QColor>
@@ -23,5 +23,11 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 /// The window's sans-serif face at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
-/// Sets the background (base) colour of a text box.
+/// Sets the background (base) colour of a text box, with a text colour that
+/// stays readable on it whatever the desktop theme: black, and when the box
+/// is disabled a dark grey on a light background.
 void setBackColor(QWidget *box, const QColor &color);
+
+/// The contrast ratio of two colours, from 1 to 21, by their relative
+/// luminance as the web accessibility guidelines define it. Text needs 4.5.
+double contrastRatio(const QColor &a, const QColor &b);

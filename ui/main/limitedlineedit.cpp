@@ -19,6 +19,8 @@ void LimitedLineEdit::setProgramText(const QString &text)
         setMaxLength(static_cast<int>(text.size()));
     setText(text);
     fitLimitToText();
+    // A text longer than the box shows its beginning, not its end.
+    setCursorPosition(0);
 }
 
 void LimitedLineEdit::fitLimitToText()

@@ -15,7 +15,8 @@ public:
     /// The most characters the user can bring the text to by typing or pasting.
     void setUserMaxLength(int length);
 
-    /// Sets the text from the program, never cut to the limit. Emits
+    /// Sets the text from the program, never cut to the limit, with the
+    /// cursor at its start so that a long text shows its beginning. Emits
     /// textChanged when the text differs, as any change does.
     void setProgramText(const QString &text);
 

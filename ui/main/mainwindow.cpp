@@ -69,6 +69,7 @@ void MainWindow::InitControls()
     m_session.setAllowNegative(chkAllowNegative->value() == 1);
     showScore(chkScore->value() != 0);
     lblSign->clear();
+    lblSign->setAccessibleName(QString());
     hideAnswerExtras();
 }
 
@@ -191,6 +192,8 @@ void MainWindow::cmdAnswer_Click()
         if (!ValidateOptions() || !NewQuestion())
             return;
         cmdAnswer->setText(tr("Check Answer"));
+        // The last verdict goes with the last question.
+        cmdAnswer->setAccessibleDescription(QString());
         txtUserAnswer->setFocus();
         return;
     }
@@ -204,8 +207,12 @@ void MainWindow::cmdAnswer_Click()
         focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
         return;
     }
-    CheckAnswer();
+    const Verdict verdict = CheckAnswer();
     cmdAnswer->setText(tr("Next Question"));
+    // The focus is on this button now (it was clicked or reached by Tab), so
+    // a change of its description is what a screen reader speaks: the
+    // verdict, after the new caption.
+    cmdAnswer->setAccessibleDescription(spokenVerdict(verdict));
 }
 
 bool MainWindow::NewQuestion()
@@ -224,16 +231,22 @@ bool MainWindow::NewQuestion()
     hideAnswerExtras();
     showPicture(QStringLiteral("blank.jpg"), tr("No answer judged yet"));
     lblSign->setText(operationSign(question->operation));
-    if (question->operation == Operation::Division) {
+    lblSign->setAccessibleName(operationWord(question->operation));
+    const bool division = question->operation == Operation::Division;
+    if (division) {
         lblRemainder->show();
         txtRemainder->show();
     }
     lblNum1->setText(wholeNumberText(question->first));
     lblNum2->setText(wholeNumberText(question->second));
+    // Spoken when the focus arrives in the box.
+    txtUserAnswer->setAccessibleDescription(spokenQuestion(*question));
+    txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
+                                                    : QString());
     return true;
 }
 
-void MainWindow::CheckAnswer()
+Verdict MainWindow::CheckAnswer()
 {
     const Verdict verdict = m_session.checkAnswer(txtUserAnswer->text(), txtRemainder->text());
     if (verdict.right) {
@@ -249,6 +262,7 @@ void MainWindow::CheckAnswer()
         }
     }
     UpdateScore();
+    return verdict;
 }
 
 void MainWindow::itmAbout_Click()

@@ -84,7 +84,7 @@ private:
     // The work.
     bool ValidateOptions();
     bool NewQuestion();
-    void CheckAnswer();
+    Verdict CheckAnswer();
     void UpdateScore();
 
     void showScore(bool show);

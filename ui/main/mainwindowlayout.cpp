@@ -37,12 +37,17 @@ QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-// A white bordered label that looks like a read-only field.
-QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at)
+// A white bordered label that looks like a read-only field. Its single
+// black border shows on all four sides, on any window colour; its text is
+// black on white whatever the desktop theme. A screen reader reads its
+// number as the name and @p role ("First number") as the description.
+QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const QString &role)
 {
     auto *label = place(new QLabel(parent), name, at, designFont(numberPointSize));
     label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAccessibleDescription(role);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -145,15 +150,17 @@ void MainWindow::createOptionsFrame()
 void MainWindow::createQuizArea()
 {
     QWidget *client = centralWidget();
-    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1095, 495));
-    lblNum1->setAccessibleName(tr("First number"));
+    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1095, 495),
+                        tr("First number"));
+    // The sign's name is the spoken word ("plus"), set with each question.
     lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
                         twipsRect(6480, 720, 495, 495));
-    lblSign->setAccessibleName(tr("Operation"));
-    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1095, 495));
-    lblNum2->setAccessibleName(tr("Second number"));
+    lblSign->setAccessibleDescription(tr("Operation"));
+    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1095, 495),
+                        tr("Second number"));
     signLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
-              twipsRect(8280, 720, 495, 495));
+              twipsRect(8280, 720, 495, 495))
+        ->setAccessibleName(tr("equals"));
     txtUserAnswer =
         answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
     txtUserAnswer->setAccessibleName(tr("Answer"));
@@ -175,12 +182,13 @@ void MainWindow::createQuizArea()
     picAns->setPixmap(blank);
     picAns->setAccessibleDescription(tr("No answer judged yet"));
 
-    lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495));
-    lblAnswer1->setAccessibleName(tr("Right answer"));
+    lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
+                           tr("Right answer"));
     lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
                           twipsRect(11040, 2040, 495, 495));
-    lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495));
-    lblAnswer2->setAccessibleName(tr("Right remainder"));
+    lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
+    lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
+                           tr("Right remainder"));
 
     cmdAnswer = place(new QPushButton(tr("Next Question"), client), QStringLiteral("cmdAnswer"),
                       twipsRect(5640, 3720, 2175, 495), designFont(captionPointSize));
