@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>Kopfrechnen üben, eine Aufgabe nach der anderen.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>„%1 --help“ zeigt die Optionen.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Your options could not be saved to %1.
@@ -127,6 +150,10 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
         <source>Right remainder</source>
         <translation>Richtiger Rest</translation>
     </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
 </context>
 <context>
     <name>Operation</name>
@@ -146,6 +173,22 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
         <source>Division</source>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
@@ -164,6 +207,38 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Du musst eine gültige Zahl von 1 bis 99999 eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, Ergebnis und Rest</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>Rest von %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>Falsch, das Ergebnis ist %1 Rest %2</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>Falsch, das Ergebnis ist %1</translation>
     </message>
 </context>
 <context>

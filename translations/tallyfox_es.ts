@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>Practica el cálculo mental, una operación cada vez.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>Ejecuta «%1 --help» para ver las opciones.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Your options could not be saved to %1.
@@ -127,6 +150,10 @@ En el próximo inicio serán las de antes.</translation>
         <source>Right remainder</source>
         <translation>Resto correcto</translation>
     </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
 </context>
 <context>
     <name>Operation</name>
@@ -146,6 +173,22 @@ En el próximo inicio serán las de antes.</translation>
         <source>Division</source>
         <translation>División</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
@@ -164,6 +207,38 @@ En el próximo inicio serán las de antes.</translation>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Debes escribir un número válido entre 1 y 99999</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, cociente y resto</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>resto de %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>Incorrecto, la respuesta es %1 resto %2</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>Incorrecto, la respuesta es %1</translation>
     </message>
 </context>
 <context>

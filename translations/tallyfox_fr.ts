@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>S’entraîner au calcul mental, une opération à la fois.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>Lancez « %1 --help » pour voir les options.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Your options could not be saved to %1.
@@ -127,6 +150,10 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <source>Right remainder</source>
         <translation>Bon reste</translation>
     </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
 </context>
 <context>
     <name>Operation</name>
@@ -146,6 +173,22 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <source>Division</source>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
@@ -164,6 +207,38 @@ Au prochain démarrage, elles seront comme avant.</translation>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Tu dois saisir un nombre valide entre 1 et 99999</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, quotient et reste</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>reste de %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>Faux, la réponse est %1 reste %2</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>Faux, la réponse est %1</translation>
     </message>
 </context>
 <context>
