@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
     // The command line is answered before any window system is touched, so
     // --version, --help and a mistyped option work without a display.
     if (argc > 1) {
-        const QCoreApplication reader(argc, argv);
+        QCoreApplication reader(argc, argv);
+        installTranslations(reader);
         if (const std::optional<int> exitCode = CommandLine::answer(QCoreApplication::arguments()))
             return *exitCode;
     }

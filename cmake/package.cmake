@@ -35,11 +35,9 @@ install(FILES ${CMAKE_BINARY_DIR}/doc/tallyfox.1.gz DESTINATION ${CMAKE_INSTALL_
 install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz ${tallyfox_packaging_dir}/copyright
     DESTINATION ${tallyfox_doc_dir})
 
-# Translations: the package holds whatever the install holds. Translations
-# built into the program need nothing here; .qm files kept as files are
-# installed to ${CMAKE_INSTALL_DATADIR}/tallyfox/translations. Qt's own
-# translations come from qt6-translations-l10n: once the program loads them,
-# add that package to CPACK_DEBIAN_PACKAGE_RECOMMENDS below.
+# Translations: the program's own .qm files are installed beside it (see
+# translations/CMakeLists.txt); Qt's own, for the message box's button, come
+# from qt6-translations-l10n, recommended below.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyfox)
@@ -63,8 +61,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tallyfox-learning.example.org")
 # Depends is computed by dpkg-shlibdeps from the libraries the program uses.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What no tool can see: the face the fixed layout is measured with (another
-# sans-serif face stands in without it).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# sans-serif face stands in without it), and Qt's own translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

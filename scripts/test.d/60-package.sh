@@ -52,5 +52,9 @@ if [ "$status" -ne 124 ] || [ -s "$log" ]; then
 fi
 echo "package: the unpacked program runs offscreen"
 
-# Translations: when the program ships them, check here that the unpacked
-# program shows them, e.g. its usage under LC_ALL=de_DE.UTF-8 LANGUAGE=de.
+# ...and speaks the user's language from the translations beside it.
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=de_DE.UTF-8 LANGUAGE=de "$prefix/bin/tallyfox" --help)
+case "$usage" in
+*"Kopfrechnen üben"*) echo "package: the unpacked program finds its translations" ;;
+*) echo "package: no German usage from the unpacked program:"; echo "$usage"; exit 1 ;;
+esac
