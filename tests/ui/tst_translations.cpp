@@ -84,15 +84,9 @@ private Q_SLOTS:
         };
         row("fraOptions.title",
             "Select Options|Optionen wählen|Choisir les options|Elige las opciones");
-        row("chkOpt1.text", "Subtraction|Subtraktion|Soustraction|Resta");
-        row("lblMax0.text", "Max No.|Max.|Nb max.|Máximo");
         row("chkAllowNegative.text", "Allow negative answers|Negative Ergebnisse|Autoriser les "
                                      "négatifs|Permitir negativos");
-        row("cmdResetScore.text", "Reset Score|Zurücksetzen|Score à zéro|Poner a cero");
-        row("cmdAnswer.text", "Next Question|Nächste Aufgabe|Question suivante|Nueva pregunta");
         row("itmAbout.text", "&About|Ü&ber|À &propos|&Acerca de");
-        row("txtRemainder.toolTip",
-            "Enter the remainder|Gib den Rest ein|Saisis le reste|Escribe el resto");
         row("txtMax3.accessibleName",
             "Largest number for Division|Division: größte Zahl|Division : "
             "plus grand nombre|División: número máximo");
@@ -100,7 +94,6 @@ private Q_SLOTS:
                            "0,0\u00a0%|Puntuación = 0,0\u00a0%");
         row("about.windowTitle",
             "About Tallyfox|Über Tallyfox|À propos de Tallyfox|Acerca de Tallyfox");
-        row("fraUpdates.title", "Updates|Aktualisierungen|Mises à jour|Actualizaciones");
         row("cmdOK.text", "OK|OK|OK|Aceptar");
         row("messageBox.text", "OK|OK|OK|Aceptar");
     }
