@@ -358,7 +358,7 @@ private Q_SLOTS:
         QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32)));
         QStringList failing;
         const auto check = [&](QWidget *w, QPalette::ColorGroup group, bool box) {
-            const QPalette p = w->palette();
+            const QPalette &p = w->palette();
             const double ratio =
                 contrast(p.color(group, box ? QPalette::Text : QPalette::WindowText),
                          p.color(group, box ? QPalette::Base : QPalette::Window));
