@@ -7,24 +7,27 @@
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 
 using StoredValues = QMap<QString, QString>;
 
-struct RecordedMessage
+// Stored values written as "key=value key=value".
+inline StoredValues values(const QString &pairs)
 {
-    QString title;
-    QString text;
-    QString focus;     ///< objectName of the focused widget when the box opened
-    QString selection; ///< its selected text, if it is a line edit
-};
+    StoredValues result;
+    for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
+        result.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    return result;
+}
 
+// Each message as "title: text", with the focused box and its selection when
+// it opened as " @box [selection]".
 class RecordingMessages final : public UserMessages
 {
 public:
@@ -32,10 +35,12 @@ public:
     {
         QWidget *focus = QApplication::focusWidget();
         auto *edit = qobject_cast<QLineEdit *>(focus);
-        messages.append({title, text, focus ? focus->objectName() : QString(),
-                         edit ? edit->selectedText() : QString()});
+        texts << title + ": " + text;
+        where << QStringLiteral(" @%1 [%2]")
+                     .arg(focus ? focus->objectName() : QString(),
+                          edit ? edit->selectedText() : QString());
     }
-    QList<RecordedMessage> messages;
+    QStringList texts, where;
 };
 
 struct WindowUnderTest
@@ -43,7 +48,7 @@ struct WindowUnderTest
     explicit WindowUnderTest(QList<double> draws = {0.0}, const StoredValues &stored = {},
                              const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
-          window(WithValues(*store, stored), messages,
+          window((store->values.insert(stored), *store), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
         window.show();
@@ -51,20 +56,14 @@ struct WindowUnderTest
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
 
-    static SettingsStore &WithValues(MemorySettingsStore &store, const QMap<QString, QString> &v)
-    {
-        store.values.insert(v);
-        return store;
-    }
-
     template <typename T = QWidget>
     T *get(const QString &name)
     {
         return window.findChild<T *>(name);
     }
-    QCheckBox *check(const QString &name) { return get<QCheckBox>(name); }
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
     QString text(const QString &name) { return get<QLabel>(name)->text(); }
+    QString sum() { return text("lblNum1") + text("lblSign") + text("lblNum2"); }
     bool shown(const QString &name) { return !get(name)->isHidden(); }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString focusName() const
@@ -79,6 +78,12 @@ struct WindowUnderTest
             texts << text(QStringLiteral("panel%1").arg(i));
         return texts.join('|');
     }
+    // What a screen reader gets from a control: "name (description)".
+    QString spoken(const QString &name)
+    {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
+        return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
+    }
     int total() const { return window.session().tally().totalQuestions(); }
     void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     void press() { click("cmdAnswer"); }
@@ -89,10 +94,6 @@ struct WindowUnderTest
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);
         QTest::keyClicks(e, text);
-    }
-    QString lastMessage() const
-    {
-        return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
     }
 
     std::shared_ptr<MemorySettingsStore> store;

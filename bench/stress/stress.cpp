@@ -1,10 +1,27 @@
 // A long practice run through the real window: more answers than the
 // counters can hold, answer texts of every kind, and never a broken tally.
-#include "windowfixture.h"
+// Run on demand (minutes, not seconds): see bench/README.md.
+#include "tests/doubles/memorysettingsstore.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/usermessages.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
-class TestStress : public QObject
+namespace {
+class CountedMessages final : public UserMessages
+{
+public:
+    void warn(QWidget *, const QString &, const QString &) override { ++count; }
+    qsizetype count = 0;
+};
+} // namespace
+
+class StressRun : public QObject
 {
     Q_OBJECT
 
@@ -15,7 +32,7 @@ private Q_SLOTS:
         store->values = {{"chkOpt1", "1"},          {"chkOpt2", "1"},     {"chkOpt3", "1"},
                          {"chkAllowNegative", "1"}, {"txtMax0", "99999"}, {"txtMax1", "99999"},
                          {"txtMax2", "99999"},      {"txtMax3", "99999"}};
-        RecordingMessages messages;
+        CountedMessages messages;
         MainWindow window(*store, messages, std::make_unique<DefaultRandomSource>(20261206));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -43,9 +60,9 @@ private Q_SLOTS:
             if (division)
                 paste(remainder,
                       QString::number(static_cast<qint64>(session.question().expectedRemainder)));
-            const qsizetype before = messages.messages.size();
+            const qsizetype before = messages.count;
             QTest::mouseClick(button, Qt::LeftButton);
-            if (messages.messages.size() > before) { // rejected: answer it with a number
+            if (messages.count > before) { // rejected: answer it with a number
                 paste(answer, "0");
                 QTest::mouseClick(button, Qt::LeftButton);
             }
@@ -59,5 +76,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestStress)
-#include "tst_stress.moc"
+QTEST_MAIN(StressRun)
+#include "stress.moc"
