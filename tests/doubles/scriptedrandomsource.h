@@ -9,11 +9,8 @@
 class ScriptedRandomSource final : public RandomSource
 {
 public:
-    explicit ScriptedRandomSource(QList<double> values);
-
-    double next() override;
-
-    /// How many values have been drawn so far.
+    explicit ScriptedRandomSource(QList<double> values) : m_values(std::move(values)) {}
+    double next() override { return m_values.at(m_drawn++ % m_values.size()); }
     qsizetype drawCount() const { return m_drawn; }
 
 private:
