@@ -1,0 +1,222 @@
+// Tests of the options: the check made before each new question with its
+// messages, and the real settings file under damage and hostile texts. Every
+// file loads without a crash, keeps the keys that can be read, and after the
+// next save reads back whole, by the store and by Qt's own INI reader alike.
+#include "options/optionvalidation.h"
+#include "options/qsettingsstore.h"
+#include "options/storedvalues.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList names = {"chkOpt0",  "chkOpt1", "chkOpt2", "chkOpt3", "chkAllowNegative",
+                           "chkScore", "txtMax0", "txtMax1", "txtMax2", "txtMax3"};
+
+QStringList textsOf(const StoredOptions &options)
+{
+    QStringList texts;
+    for (int value : options.chkOpt)
+        texts << checkValueText(value);
+    texts << checkValueText(options.chkAllowNegative) << checkValueText(options.chkScore);
+    return texts << QStringList(options.txtMax.begin(), options.txtMax.end());
+}
+
+// The ten texts of a first run, with the keys named in changes as given there.
+QStringList expected(const QHash<QString, QString> &changes = {})
+{
+    const QStringList defaults = QString("1 0 0 0 0 1 10 10 10 10").split(' ');
+    QStringList texts;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        texts << changes.value(names[i], defaults[i]);
+    return texts;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// QSettings shares what it parsed of a file across the process and parses it
+// again only when the file's time stamp changes, so each write gets its own.
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    static int step = 0;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++step),
+                             QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_configDir;
+    QString m_path;
+
+private Q_SLOTS:
+    // An enabled box fails when its text is not a usable largest number; no
+    // operation ticked (greyed is not ticked) is reported before the boxes.
+    void panelCheck_data()
+    {
+        QTest::addColumn<QString>("checks"); // chkOpt Values; 2 is greyed
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("problems"); // -1 no selection, then failing boxes
+        const auto row = [](const char *name, const char *checks, const char *enabled,
+                            const QStringList &texts, const QList<int> &problems) {
+            QTest::newRow(name) << QString(checks) << QString(enabled) << texts << problems;
+        };
+        const QStringList tens = {"10", "10", "10", "10"};
+        row("bounds", "1111", "1111", {"1", "99999", "0", "100000"}, {2, 3});
+        row("not numbers", "1111", "1111", {"", "12a", "0.5", "2,5"}, {0, 1, 2, 3});
+        row("nothing ticked", "0000", "0000", {"abc", "", "0", "-1"}, {-1});
+        row("disabled box unread", "1110", "1110", {"10", "5", "7", "abc"}, {});
+        row("follows the enabled box", "0100", "1100", {"abc", "10", "10", "10"}, {0});
+        row("no early exit", "0000", "0100", {"10", "0", "10", "10"}, {-1, 1});
+        row("greyed only", "2000", "1000", tens, {-1});
+        row("greyed and ticked", "2100", "1100", tens, {});
+    }
+
+    void panelCheck()
+    {
+        QFETCH(QString, checks);
+        QFETCH(QString, enabled);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, problems);
+        OptionPanelValues panel;
+        for (int i = 0; i < operationCount; ++i) {
+            panel.checkValues[i] = checks[i].digitValue();
+            panel.boxEnabled[i] = enabled[i] == '1';
+            panel.largestTexts[i] = texts[i];
+        }
+        const OptionCheckOutcome outcome = checkOptions(panel, QLocale::c());
+        QCOMPARE((outcome.noSelection ? QList{-1} : QList<int>()) + outcome.failingBoxes, problems);
+        QCOMPARE(outcome.valid(), problems.isEmpty());
+    }
+
+    // In German "9,9e9" starts with 9 but stands for 9.9 billion.
+    void wholeValueInGerman()
+    {
+        const OptionPanelValues panel{{1, 1, 1, 0}, {true, true, true}, {"9,9e9", "9,9", "9.9"}};
+        QCOMPARE(checkOptions(panel, QLocale::German).failingBoxes, QList({0, 2}));
+    }
+
+    void messages()
+    {
+        QCOMPARE(OptionMessages::noSelectionTitle(), "No selections made");
+        QCOMPARE(OptionMessages::noSelectionText(), "You must select at least 1 option to perform");
+        QCOMPARE(OptionMessages::invalidEntryTitle(), "Invalid Entry");
+        QCOMPARE(OptionMessages::invalidEntryText(),
+                 "You must enter a valid number in the range 1-99999");
+    }
+
+    void initTestCase()
+    {
+        // Run by hand, outside CTest, the test must not touch the user's settings.
+        if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+            qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
+        m_path = QSettingsStore().location();
+        QVERIFY(m_path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        QVERIFY(m_path.endsWith("/Tallyfox/Tallyfox.conf"));
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+    }
+
+    // A folder where the file should be: defaults, and a save that fails
+    // without touching the folder.
+    void folderInPlaceOfFile()
+    {
+        QFile::remove(m_path);
+        QVERIFY(QDir().mkpath(m_path + "/inside"));
+        {
+            QSettingsStore store;
+            QCOMPARE(textsOf(loadOptions(store)), expected());
+            QVERIFY(!saveOptions(store, StoredOptions{}));
+        }
+        QVERIFY(QFileInfo(m_path + "/inside").isDir());
+        QVERIFY(QDir(m_path).removeRecursively());
+    }
+
+    void loadAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("loaded");
+        const auto file = [](const char *name, const QByteArray &bytes,
+                             const QHash<QString, QString> &changes) {
+            QTest::newRow(name) << bytes << expected(changes);
+        };
+        static QTemporaryDir dir; // the file Qt's own INI writer makes for txtMax0
+        const auto text = [](const char *name, const QString &text) {
+            const QString path = dir.filePath(name);
+            QSettings(path, QSettings::IniFormat).setValue("Options/txtMax0", text);
+            QTest::newRow(name) << readAll(path) << expected({{"txtMax0", text}});
+        };
+        // A check-box text is one number rounded with ties to even; one that
+        // gives no Value from 0 to 2 takes the key's default.
+        file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
+             {{"chkOpt0", "0"},
+              {"chkOpt1", "2"},
+              {"chkOpt2", "2"},
+              {"chkOpt3", "1"},
+              {"chkScore", "0"}});
+        file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a", {});
+        file("greyed, emptied box", "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567",
+             {{"chkAllowNegative", "2"}, {"txtMax2", ""}, {"txtMax3", "1234567"}});
+        file("comments, no =", ";txtMax1=9\njunk\ntxtMax1=7 ; 8", {{"txtMax1", "7"}});
+        file("header without ]", "[Else]\n[Options\ntxtMax2=9", {{"txtMax2", "9"}});
+        file("cut in a quoted value", "txtMax1=\"1", {{"txtMax1", "1"}});
+        file("list", "txtMax0=1, 2\nchkOpt3=1, 2\n", {{"txtMax0", "1, 2"}});
+        file("typed values", "txtMax2=@Rect(1 2)\ntxtMax3=@Variant(x", {{"txtMax3", "@Variant(x"}});
+        // Qt's own reader would reserve room for 2^31 strings for the first,
+        // and run out of stack on the 100000 lists nested in each other.
+        file("variant of 2^31 strings", R"(txtMax1=@Variant(\0\0\0\xb\x7f\xff\xff\xff))", {});
+        file("variant nested deeply",
+             "txtMax2=@Variant(" + QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) + ")", {});
+        file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1"), {{"chkOpt3", "1"}});
+        text("empty", "");
+        text("blanks around", "  7 ");
+        text("commas", "1, 2,3");
+        text("quotes and backslashes", R"("q\"\)");
+        text("separators", "=5;6#7");
+        text("group header", "[Options]");
+        text("leading @", R"x(@Variant(\0))x");
+        text("non-ASCII", QStringLiteral("\u00e9\u20ac\U0001F600"));
+        text("line breaks and controls", "\t1\r\n\a\x01\x1f");
+        text("NUL before digits", QString(QChar()) + "12");
+    }
+
+    // Load, save over the file, then read the file again with the store and
+    // with Qt's reader, from a copy that shares nothing the store parsed.
+    void loadAndSave()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, loaded);
+        writeFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
+        {
+            QSettingsStore store;
+            const StoredOptions options = loadOptions(store);
+            QCOMPARE(textsOf(options), loaded);
+            QVERIFY(saveOptions(store, options));
+        }
+        writeFile(m_path, readAll(m_path));
+        QSettingsStore reread;
+        QCOMPARE(textsOf(loadOptions(reread)), loaded);
+        writeFile(m_path + ".copy", readAll(m_path));
+        QSettings qtReader(m_path + ".copy", QSettings::IniFormat);
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(qtReader.value("Options/" + names[i]), QVariant(loaded[i]));
+        QCOMPARE(qtReader.value("Other/kept"), QVariant("yes"));
+        QCOMPARE(qtReader.status(), QSettings::NoError);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOptions)
+#include "tst_options.moc"
