@@ -8,16 +8,12 @@
 class MemorySettingsStore final : public SettingsStore
 {
 public:
-    QString read(const QString &key, const QString &defaultText) override
+    QString read(const QString &key, const QString &fallback) override
     {
-        return values.value(key, defaultText);
+        return values.value(key, fallback);
     }
     void write(const QString &key, const QString &text) override { values.insert(key, text); }
-    bool commit() override
-    {
-        ++commitCount;
-        return !failCommit;
-    }
+    bool commit() override { return ++commitCount > 0 && !failCommit; }
     QString location() const override { return QStringLiteral("memory"); }
 
     QMap<QString, QString> values;

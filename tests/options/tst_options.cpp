@@ -25,13 +25,12 @@ QStringList textsOf(const StoredOptions &options)
     return texts << QStringList(options.txtMax.begin(), options.txtMax.end());
 }
 
-// The ten texts of a first run, with the keys named in changes as given there.
-QStringList expected(const QHash<QString, QString> &changes = {})
+// The ten texts of a first run, with the keys changed as "key=text" says.
+QStringList expected(const QStringList &changes = {})
 {
-    const QStringList defaults = QString("1 0 0 0 0 1 10 10 10 10").split(' ');
-    QStringList texts;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        texts << changes.value(names[i], defaults[i]);
+    QStringList texts = QString("1 0 0 0 0 1 10 10 10 10").split(' ');
+    for (const QString &change : changes)
+        texts[names.indexOf(change.section('=', 0, 0))] = change.section('=', 1);
     return texts;
 }
 
@@ -63,39 +62,35 @@ class TestOptions : public QObject
     QString m_path;
 
 private Q_SLOTS:
-    // An enabled box fails when its text is not a usable largest number; no
-    // operation ticked (greyed is not ticked) is reported before the boxes.
+    // A box is checked when its operation is ticked (Value 1) and fails when
+    // its text is not a usable largest number; no operation ticked (greyed is
+    // not ticked) is reported too.
     void panelCheck_data()
     {
         QTest::addColumn<QString>("checks"); // chkOpt Values; 2 is greyed
-        QTest::addColumn<QString>("enabled");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("problems"); // -1 no selection, then failing boxes
-        const auto row = [](const char *name, const char *checks, const char *enabled,
-                            const QStringList &texts, const QList<int> &problems) {
-            QTest::newRow(name) << QString(checks) << QString(enabled) << texts << problems;
+        const auto row = [](const char *name, const char *checks, const QStringList &texts,
+                            const QList<int> &problems) {
+            QTest::newRow(name) << QString(checks) << texts << problems;
         };
-        const QStringList tens = {"10", "10", "10", "10"};
-        row("bounds", "1111", "1111", {"1", "99999", "0", "100000"}, {2, 3});
-        row("not numbers", "1111", "1111", {"", "12a", "0.5", "2,5"}, {0, 1, 2, 3});
-        row("nothing ticked", "0000", "0000", {"abc", "", "0", "-1"}, {-1});
-        row("disabled box unread", "1110", "1110", {"10", "5", "7", "abc"}, {});
-        row("follows the enabled box", "0100", "1100", {"abc", "10", "10", "10"}, {0});
-        row("no early exit", "0000", "0100", {"10", "0", "10", "10"}, {-1, 1});
-        row("greyed only", "2000", "1000", tens, {-1});
-        row("greyed and ticked", "2100", "1100", tens, {});
+        row("bounds", "1111", {"1", "99999", "0", "100000"}, {2, 3});
+        row("not numbers", "1111", {"", "12a", "0.5", "2,5"}, {0, 1, 2, 3});
+        row("nothing ticked", "0000", {"abc", "", "0", "-1"}, {-1});
+        row("disabled box unread", "1110", {"10", "5", "7", "abc"}, {});
+        row("greyed only", "2200", {"10", "10", "abc", "abc"}, {-1});
+        row("greyed and ticked", "2100", {"10", "10", "10", "10"}, {});
     }
 
     void panelCheck()
     {
         QFETCH(QString, checks);
-        QFETCH(QString, enabled);
         QFETCH(QStringList, texts);
         QFETCH(QList<int>, problems);
         OptionPanelValues panel;
         for (int i = 0; i < operationCount; ++i) {
             panel.checkValues[i] = checks[i].digitValue();
-            panel.boxEnabled[i] = enabled[i] == '1';
+            panel.boxEnabled[i] = checks[i] == '1';
             panel.largestTexts[i] = texts[i];
         }
         const OptionCheckOutcome outcome = checkOptions(panel, QLocale::c());
@@ -112,11 +107,12 @@ private Q_SLOTS:
 
     void messages()
     {
-        QCOMPARE(OptionMessages::noSelectionTitle(), "No selections made");
-        QCOMPARE(OptionMessages::noSelectionText(), "You must select at least 1 option to perform");
-        QCOMPARE(OptionMessages::invalidEntryTitle(), "Invalid Entry");
-        QCOMPARE(OptionMessages::invalidEntryText(),
-                 "You must enter a valid number in the range 1-99999");
+        using namespace OptionMessages;
+        QCOMPARE(
+            QStringList(
+                {noSelectionTitle(), noSelectionText(), invalidEntryTitle(), invalidEntryText()}),
+            QStringList({"No selections made", "You must select at least 1 option to perform",
+                         "Invalid Entry", "You must enter a valid number in the range 1-99999"}));
     }
 
     void initTestCase()
@@ -130,67 +126,47 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
     }
 
-    // A folder where the file should be: defaults, and a save that fails
-    // without touching the folder.
-    void folderInPlaceOfFile()
-    {
-        QFile::remove(m_path);
-        QVERIFY(QDir().mkpath(m_path + "/inside"));
-        {
-            QSettingsStore store;
-            QCOMPARE(textsOf(loadOptions(store)), expected());
-            QVERIFY(!saveOptions(store, StoredOptions{}));
-        }
-        QVERIFY(QFileInfo(m_path + "/inside").isDir());
-        QVERIFY(QDir(m_path).removeRecursively());
-    }
-
     void loadAndSave_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("loaded");
         const auto file = [](const char *name, const QByteArray &bytes,
-                             const QHash<QString, QString> &changes) {
+                             const QStringList &changes) {
             QTest::newRow(name) << bytes << expected(changes);
         };
-        static QTemporaryDir dir; // the file Qt's own INI writer makes for txtMax0
-        const auto text = [](const char *name, const QString &text) {
+        static QTemporaryDir dir; // the file Qt's own INI writer makes for the four boxes
+        const auto texts = [](const char *name, const QStringList &texts) {
             const QString path = dir.filePath(name);
-            QSettings(path, QSettings::IniFormat).setValue("Options/txtMax0", text);
-            QTest::newRow(name) << readAll(path) << expected({{"txtMax0", text}});
+            QStringList changes;
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                changes << QStringLiteral("txtMax%1=").arg(i) + texts[i];
+            for (const QString &change : changes)
+                QSettings(path, QSettings::IniFormat)
+                    .setValue("Options/" + change.section('=', 0, 0), change.section('=', 1));
+            QTest::newRow(name) << readAll(path) << expected(changes);
         };
         // A check-box text is one number rounded with ties to even; one that
         // gives no Value from 0 to 2 takes the key's default.
         file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
-             {{"chkOpt0", "0"},
-              {"chkOpt1", "2"},
-              {"chkOpt2", "2"},
-              {"chkOpt3", "1"},
-              {"chkScore", "0"}});
+             {"chkOpt0=0", "chkOpt1=2", "chkOpt2=2", "chkOpt3=1", "chkScore=0"});
         file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a", {});
         file("greyed, emptied box", "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567",
-             {{"chkAllowNegative", "2"}, {"txtMax2", ""}, {"txtMax3", "1234567"}});
-        file("comments, no =", ";txtMax1=9\njunk\ntxtMax1=7 ; 8", {{"txtMax1", "7"}});
-        file("header without ]", "[Else]\n[Options\ntxtMax2=9", {{"txtMax2", "9"}});
-        file("cut in a quoted value", "txtMax1=\"1", {{"txtMax1", "1"}});
-        file("list", "txtMax0=1, 2\nchkOpt3=1, 2\n", {{"txtMax0", "1, 2"}});
-        file("typed values", "txtMax2=@Rect(1 2)\ntxtMax3=@Variant(x", {{"txtMax3", "@Variant(x"}});
+             {"chkAllowNegative=2", "txtMax2=", "txtMax3=1234567"});
+        file("comments, no =", ";txtMax1=9\njunk\ntxtMax1=7 ; 8", {"txtMax1=7"});
+        file("header without ]", "[Else]\n[Options\ntxtMax2=9", {"txtMax2=9"});
+        file("cut in a quoted value", "txtMax1=\"1", {"txtMax1=1"});
+        file("list", "txtMax0=1, 2\nchkOpt3=1, 2\n", {"txtMax0=1, 2"});
+        file("typed values", "txtMax2=@Rect(1 2)\ntxtMax3=@Variant(x", {"txtMax3=@Variant(x"});
         // Qt's own reader would reserve room for 2^31 strings for the first,
         // and run out of stack on the 100000 lists nested in each other.
         file("variant of 2^31 strings", R"(txtMax1=@Variant(\0\0\0\xb\x7f\xff\xff\xff))", {});
         file("variant nested deeply",
              "txtMax2=@Variant(" + QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) + ")", {});
-        file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1"), {{"chkOpt3", "1"}});
-        text("empty", "");
-        text("blanks around", "  7 ");
-        text("commas", "1, 2,3");
-        text("quotes and backslashes", R"("q\"\)");
-        text("separators", "=5;6#7");
-        text("group header", "[Options]");
-        text("leading @", R"x(@Variant(\0))x");
-        text("non-ASCII", QStringLiteral("\u00e9\u20ac\U0001F600"));
-        text("line breaks and controls", "\t1\r\n\a\x01\x1f");
-        text("NUL before digits", QString(QChar()) + "12");
+        file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1"), {"chkOpt3=1"});
+        texts("blanks, commas, quotes", {"", "  7 ", "1, 2,3", R"("q\"\)"});
+        texts("separators, header, @", {"=5;6#7", "[Options]", R"x(@Variant(\0))x", "@"});
+        texts("non-ASCII, controls, NUL", {QStringLiteral("\u00e9\u20ac\U0001F600"),
+                                           "\t1\r\n\a\x01\x1f", QString(QChar()) + "12"});
     }
 
     // Load, save over the file, then read the file again with the store and
@@ -215,6 +191,22 @@ private Q_SLOTS:
             QCOMPARE(qtReader.value("Options/" + names[i]), QVariant(loaded[i]));
         QCOMPARE(qtReader.value("Other/kept"), QVariant("yes"));
         QCOMPARE(qtReader.status(), QSettings::NoError);
+    }
+
+    // A folder where the file should be: defaults, and a save that fails
+    // without touching the folder. Last, since the store keeps what it could
+    // not save for the rest of the run.
+    void folderInPlaceOfFile()
+    {
+        QFile::remove(m_path);
+        QVERIFY(QDir().mkpath(m_path + "/inside"));
+        {
+            QSettingsStore store;
+            QCOMPARE(textsOf(loadOptions(store)), expected());
+            QVERIFY(!saveOptions(store, StoredOptions{}));
+        }
+        QVERIFY(QFileInfo(m_path + "/inside").isDir());
+        QVERIFY(QDir(m_path).removeRecursively());
     }
 };
 
