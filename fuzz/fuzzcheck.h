@@ -1,8 +1,10 @@
 // What the fuzz targets share: a check that stops the run with a message
-// libFuzzer reports as a finding, and the locale chosen by an input byte.
+// libFuzzer reports as a finding, and the input read as a text.
 #pragma once
 
-#include <QLocale>
+#include <QString>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,21 +18,13 @@
         }                                                                                          \
     } while (false)
 
-/// C, English, German, French, Arabic or the system locale, by @p selector.
-inline QLocale FuzzLocale(unsigned char selector)
+inline QString fuzzText(const std::uint8_t *data, std::size_t size)
 {
-    switch (selector % 6) {
-    case 0:
-        return QLocale::c();
-    case 1:
-        return QLocale(QLocale::English, QLocale::UnitedStates);
-    case 2:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case 3:
-        return QLocale(QLocale::French, QLocale::France);
-    case 4:
-        return QLocale(QLocale::Arabic, QLocale::Egypt);
-    default:
-        return QLocale::system();
-    }
+    return QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+}
+
+/// Equal, and of the same sign (0 and -0 differ).
+inline bool sameValue(double a, double b)
+{
+    return a == b && std::signbit(a) == std::signbit(b);
 }

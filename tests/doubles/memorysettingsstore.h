@@ -8,14 +8,15 @@
 class MemorySettingsStore final : public SettingsStore
 {
 public:
-    QString read(const QString &key, const QString &defaultText) override;
-    void write(const QString &key, const QString &text) override;
-    bool commit() override;
-    QString location() const override;
+    QString read(const QString &key, const QString &fallback) override
+    {
+        return values.value(key, fallback);
+    }
+    void write(const QString &key, const QString &text) override { values.insert(key, text); }
+    bool commit() override { return ++commitCount > 0 && !failCommit; }
+    QString location() const override { return QStringLiteral("memory"); }
 
-    /// The stored values, as a test sees them.
     QMap<QString, QString> values;
-    /// Makes commit() fail, as a read-only file would.
-    bool failCommit = false;
+    bool failCommit = false; ///< makes commit() fail, as a read-only file would
     int commitCount = 0;
 };

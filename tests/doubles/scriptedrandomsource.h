@@ -5,15 +5,16 @@
 
 #include <QList>
 
-/// Returns the given values in order, then starts again from the first.
+/// Returns the given values in order, then starts again from the first
+/// (0 when given none).
 class ScriptedRandomSource final : public RandomSource
 {
 public:
-    explicit ScriptedRandomSource(QList<double> values);
-
-    double next() override;
-
-    /// How many values have been drawn so far.
+    explicit ScriptedRandomSource(QList<double> values) : m_values(std::move(values)) {}
+    double next() override
+    {
+        return m_values.isEmpty() ? 0.0 : m_values.at(m_drawn++ % m_values.size());
+    }
     qsizetype drawCount() const { return m_drawn; }
 
 private:

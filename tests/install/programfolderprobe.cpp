@@ -1,4 +1,4 @@
-// Prints the program folder as the program itself finds it; run by tst_launcherlink.
+// Prints the program folder as the program itself finds it; run by check-launcherlink.sh.
 #include "app/programfolder.h"
 
 #include <QCoreApplication>
