@@ -1,5 +1,5 @@
-// Tests of the options: the check made before each new question with its
-// messages, and the real settings file under damage and hostile texts. Every
+// Tests of the options: the check made before each new question, and the
+// real settings file under damage and hostile texts. Every
 // file loads without a crash, keeps the keys that can be read, and after the
 // next save reads back whole, by the store and by Qt's own INI reader alike.
 #include "options/optionvalidation.h"
@@ -96,16 +96,6 @@ private Q_SLOTS:
         const OptionCheckOutcome outcome = checkOptions(panel, QLocale::c());
         QCOMPARE((outcome.noSelection ? QList{-1} : QList<int>()) + outcome.failingBoxes, problems);
         QCOMPARE(outcome.valid(), problems.isEmpty());
-    }
-
-    void messages()
-    {
-        using namespace OptionMessages;
-        QCOMPARE(
-            QStringList(
-                {noSelectionTitle(), noSelectionText(), invalidEntryTitle(), invalidEntryText()}),
-            QStringList({"No selections made", "You must select at least 1 option to perform",
-                         "Invalid Entry", "You must enter a valid number in the range 1-99999"}));
     }
 
     void initTestCase()
