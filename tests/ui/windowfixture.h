@@ -1,5 +1,6 @@
-// Shared helpers for the main-window tests: a message recorder, and a shown
-// window over an in-memory settings store with scripted draws.
+// Shared helpers for the main-window tests: a message recorder, typing and
+// clicking by control name, and a shown window over an in-memory settings
+// store with scripted draws.
 #pragma once
 
 #include "tests/doubles/memorysettingsstore.h"
@@ -43,6 +44,27 @@ public:
     QStringList texts, where;
 };
 
+// Replaces a box's text as a user does: focus, select all, delete, type.
+inline void type(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// "name" clicks the control, "box=text" types into the box.
+inline void act(QWidget &window, const QString &actions)
+{
+    for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+        const QString name = action.section('=', 0, 0);
+        if (action.contains('='))
+            type(window.findChild<QLineEdit *>(name), action.section('=', 1));
+        else
+            QTest::mouseClick(window.findChild<QWidget *>(name), Qt::LeftButton);
+    }
+}
+
 struct WindowUnderTest
 {
     explicit WindowUnderTest(QList<double> draws = {0.0}, const StoredValues &stored = {},
@@ -63,7 +85,6 @@ struct WindowUnderTest
     }
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
     QString text(const QString &name) { return get<QLabel>(name)->text(); }
-    QString sum() { return text("lblNum1") + text("lblSign") + text("lblNum2"); }
     bool shown(const QString &name) { return !get(name)->isHidden(); }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString focusName() const
@@ -73,10 +94,8 @@ struct WindowUnderTest
     }
     QString panels() // the four status panels, joined by "|"
     {
-        QStringList texts;
-        for (int i = 1; i <= 4; ++i)
-            texts << text(QStringLiteral("panel%1").arg(i));
-        return texts.join('|');
+        return QStringList({text("panel1"), text("panel2"), text("panel3"), text("panel4")})
+            .join('|');
     }
     // What a screen reader gets from a control: "name (description)".
     QString spoken(const QString &name)
@@ -84,17 +103,8 @@ struct WindowUnderTest
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
         return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
     }
-    int total() const { return window.session().tally().totalQuestions(); }
-    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-    void press() { click("cmdAnswer"); }
-    void type(const QString &box, const QString &text)
-    {
-        QLineEdit *e = edit(box);
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-    }
+    void act(const QString &actions) { ::act(window, actions); }
+    void press() { act("cmdAnswer"); }
 
     std::shared_ptr<MemorySettingsStore> store;
     RecordingMessages messages;
