@@ -45,11 +45,9 @@ void verifyFits(QWidget *window)
         else
             continue;
         const int need = w->fontMetrics().horizontalAdvance(text);
-        QVERIFY2(need <= room, qPrintable(QStringLiteral("%1 needs %2 px of %3: \"%4\"")
-                                              .arg(w->objectName())
-                                              .arg(need)
-                                              .arg(room)
-                                              .arg(text)));
+        QVERIFY2(need <= room, qPrintable(QStringLiteral("%1 needs %2 px of %3: %4")
+                                              .arg(w->objectName(), QString::number(need),
+                                                   QString::number(room), text)));
     }
 }
 
@@ -62,7 +60,6 @@ class TestTranslations : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(QStringList({"en", "de", "fr", "es"}).contains(language));
         QCOMPARE(installTranslations(*QCoreApplication::instance()), language != "en");
     }
 
@@ -70,7 +67,7 @@ private Q_SLOTS:
     // and each message the window can give, provoked through the controls.
     void texts()
     {
-        WindowUnderTest t({0.0}, {{"chkOpt0", "0"}});
+        WindowUnderTest t({0.0}, "chkOpt0=0");
         AboutWindow about;
         QMessageBox box(QMessageBox::Warning, "Tallyfox", "text", QMessageBox::Ok);
         QStringList seen = {t.get<QCheckBox>("chkAllowNegative")->text(),
@@ -79,9 +76,9 @@ private Q_SLOTS:
                             t.text("panel4"),
                             about.windowTitle(),
                             box.button(QMessageBox::Ok)->text()};
-        t.act("cmdAnswer chkOpt0 txtMax0=0 cmdAnswer txtMax0=10 cmdAnswer");
+        t.act("cmdAnswer chkOpt0 txtMax0=0 cmdAnswer txtMax0=10 cmdAnswer cmdAnswer "
+              "txtUserAnswer=x cmdAnswer");
         seen << t.caption();
-        t.act("cmdAnswer txtUserAnswer=x cmdAnswer");
         QCOMPARE(seen + t.messages.texts,
                  QStringList({
                      in("Allow negative answers|Negative Ergebnisse|Autoriser les "

@@ -16,17 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using StoredValues = QMap<QString, QString>;
-
-// Stored values written as "key=value key=value".
-inline StoredValues values(const QString &pairs)
-{
-    StoredValues result;
-    for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
-        result.insert(pair.section('=', 0, 0), pair.section('=', 1));
-    return result;
-}
-
 // Each message as "title: text", with the focused box and its selection when
 // it opened as " @box [selection]".
 class RecordingMessages final : public UserMessages
@@ -65,12 +54,14 @@ inline void act(QWidget &window, const QString &actions)
     }
 }
 
+// The window over the given store, or a fresh one, holding the stored values
+// written as "key=value key=value".
 struct WindowUnderTest
 {
-    explicit WindowUnderTest(QList<double> draws = {0.0}, const StoredValues &stored = {},
-                             const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
+    explicit WindowUnderTest(QList<double> draws = {0.0}, const QString &stored = {},
+                             std::shared_ptr<MemorySettingsStore> settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
-          window((store->values.insert(stored), *store), messages,
+          window((storeValues(stored), *store), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
         window.show();
@@ -86,6 +77,11 @@ struct WindowUnderTest
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
     QString text(const QString &name) { return get<QLabel>(name)->text(); }
     bool shown(const QString &name) { return !get(name)->isHidden(); }
+    void storeValues(const QString &pairs)
+    {
+        for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
+            store->values.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString focusName() const
     {
@@ -104,7 +100,6 @@ struct WindowUnderTest
         return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
     }
     void act(const QString &actions) { ::act(window, actions); }
-    void press() { act("cmdAnswer"); }
 
     std::shared_ptr<MemorySettingsStore> store;
     RecordingMessages messages;
