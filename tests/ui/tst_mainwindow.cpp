@@ -36,10 +36,10 @@ QString panel(WindowUnderTest &t)
         QWidget *w = t.get(name);
         const auto *box = qobject_cast<TwoStateCheckBox *>(w);
         const auto *edit = qobject_cast<QLineEdit *>(w);
-        line +=
-            (w->isEnabled() && !w->isHidden() ? " " : " -") + (box ? QString::number(box->value())
-                                                               : edit ? edit->text()
-                                                                      : QString(name).left(3));
+        const QString value = box    ? QString::number(box->value())
+                              : edit ? edit->text()
+                                     : QString(name).left(3);
+        line += (w->isEnabled() && !w->isHidden() ? " " : " -") + value;
     }
     return line.mid(1) + (t.window.session().allowNegative() ? " neg" : " pos");
 }
