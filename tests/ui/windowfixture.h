@@ -1,5 +1,6 @@
-// Shared helpers for the main-window tests: a message recorder, and a shown
-// window over an in-memory settings store with scripted draws.
+// Shared helpers for the main-window tests: a message recorder, typing and
+// clicking by control name, and a shown window over an in-memory settings
+// store with scripted draws.
 #pragma once
 
 #include "tests/doubles/memorysettingsstore.h"
@@ -14,17 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-using StoredValues = QMap<QString, QString>;
-
-// Stored values written as "key=value key=value".
-inline StoredValues values(const QString &pairs)
-{
-    StoredValues result;
-    for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
-        result.insert(pair.section('=', 0, 0), pair.section('=', 1));
-    return result;
-}
 
 // Each message as "title: text", with the focused box and its selection when
 // it opened as " @box [selection]".
@@ -43,12 +33,35 @@ public:
     QStringList texts, where;
 };
 
+// Replaces a box's text as a user does: focus, select all, delete, type.
+inline void type(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// "name" clicks the control, "box=text" types into the box.
+inline void act(QWidget &window, const QString &actions)
+{
+    for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+        const QString name = action.section('=', 0, 0);
+        if (action.contains('='))
+            type(window.findChild<QLineEdit *>(name), action.section('=', 1));
+        else
+            QTest::mouseClick(window.findChild<QWidget *>(name), Qt::LeftButton);
+    }
+}
+
+// The window over the given store, or a fresh one, holding the stored values
+// written as "key=value key=value".
 struct WindowUnderTest
 {
-    explicit WindowUnderTest(QList<double> draws = {0.0}, const StoredValues &stored = {},
-                             const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
+    explicit WindowUnderTest(QList<double> draws = {0.0}, const QString &stored = {},
+                             std::shared_ptr<MemorySettingsStore> settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
-          window((store->values.insert(stored), *store), messages,
+          window((storeValues(stored), *store), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
         window.show();
@@ -63,8 +76,12 @@ struct WindowUnderTest
     }
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
     QString text(const QString &name) { return get<QLabel>(name)->text(); }
-    QString sum() { return text("lblNum1") + text("lblSign") + text("lblNum2"); }
     bool shown(const QString &name) { return !get(name)->isHidden(); }
+    void storeValues(const QString &pairs)
+    {
+        for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
+            store->values.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString focusName() const
     {
@@ -73,10 +90,8 @@ struct WindowUnderTest
     }
     QString panels() // the four status panels, joined by "|"
     {
-        QStringList texts;
-        for (int i = 1; i <= 4; ++i)
-            texts << text(QStringLiteral("panel%1").arg(i));
-        return texts.join('|');
+        return QStringList({text("panel1"), text("panel2"), text("panel3"), text("panel4")})
+            .join('|');
     }
     // What a screen reader gets from a control: "name (description)".
     QString spoken(const QString &name)
@@ -84,17 +99,7 @@ struct WindowUnderTest
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
         return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
     }
-    int total() const { return window.session().tally().totalQuestions(); }
-    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-    void press() { click("cmdAnswer"); }
-    void type(const QString &box, const QString &text)
-    {
-        QLineEdit *e = edit(box);
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-    }
+    void act(const QString &actions) { ::act(window, actions); }
 
     std::shared_ptr<MemorySettingsStore> store;
     RecordingMessages messages;
