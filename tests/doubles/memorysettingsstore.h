@@ -13,10 +13,9 @@ public:
         return values.value(key, fallback);
     }
     void write(const QString &key, const QString &text) override { values.insert(key, text); }
-    bool commit() override { return ++commitCount > 0 && !failCommit; }
+    bool commit() override { return ++commitCount > 0; }
     QString location() const override { return QStringLiteral("memory"); }
 
     QMap<QString, QString> values;
-    bool failCommit = false; ///< makes commit() fail, as a read-only file would
     int commitCount = 0;
 };

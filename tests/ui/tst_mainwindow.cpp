@@ -1,16 +1,12 @@
 // The main window's wiring, driven through its real controls: the options
 // panel and its saving at close, each message with its focus and selection,
-// judging and what a screen reader gets from it, the keys, readable colours,
-// the About window, and two copies of the program over one settings file.
-#include "options/qsettingsstore.h"
+// judging and what a screen reader gets from it, the keys, readable colours
+// and the About window.
 #include "ui/about/aboutwindow.h"
 #include "ui/common/uimetrics.h"
 #include "ui/main/twostatecheckbox.h"
 #include "windowfixture.h"
 
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -292,96 +288,40 @@ private Q_SLOTS:
         QVERIFY2(failing.isEmpty(), qPrintable(failing.join(", ")));
     }
 
-    void aboutWindow_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Escape") << int(Qt::Key_Escape);
-    }
-    // Alt+A opens the About window over a practice in progress, Enter or
-    // Escape closes it, and afterwards all is as it was.
+    // Alt+A opens the About window over a practice in progress; Return, keypad
+    // Enter and Escape each close it, and afterwards all is as it was.
     void aboutWindow()
     {
-        QFETCH(int, key);
         WindowUnderTest t(draws[0]);
         t.act("cmdAnswer txtUserAnswer=1");
-        QStringList seen;
-        QTimer closer; // waits for the About window to be up, then closes it
-        closer.setInterval(10);
-        connect(&closer, &QTimer::timeout, &t.window, [&] {
-            QWidget *about = QApplication::activeModalWidget();
-            if (!about)
-                return;
-            closer.stop();
-            seen << about->windowTitle() << about->findChild<QLabel *>("lblVersion")->text()
-                 << about->focusWidget()->objectName();
-            QTest::keyClick(about->focusWidget(), Qt::Key(key));
-            if (about->isVisible()) { // not closed: fail rather than hang
-                seen << "still open";
-                about->hide();
-            }
-        });
-        closer.start();
-        QTest::keyClick(&t.window, Qt::Key_A, Qt::AltModifier);
-        QCOMPARE(seen, QStringList({"About Tallyfox", "v1.0.0", "cmdOK"}));
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QString seen;
+            QTimer closer; // waits for the About window to be up, then closes it
+            connect(&closer, &QTimer::timeout, &t.window, [&] {
+                if (QWidget *about = QApplication::activeModalWidget()) {
+                    closer.stop();
+                    seen = about->windowTitle() + ' ' +
+                           about->findChild<QLabel *>("lblVersion")->text() + ' ' +
+                           about->focusWidget()->objectName();
+                    QTest::keyClick(about->focusWidget(), Qt::Key(key));
+                    if (about->isVisible()) { // not closed: fail rather than hang
+                        about->hide();
+                        seen += " still open";
+                    }
+                }
+            });
+            closer.start(10);
+            // The offscreen platform does not hand activation back as a desktop does.
+            QApplication::setActiveWindow(&t.window);
+            QTest::keyClick(&t.window, Qt::Key_A, Qt::AltModifier);
+            QCOMPARE(seen, "About Tallyfox v1.0.0 cmdOK");
+        }
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        // The offscreen platform does not hand activation back as a desktop does.
         QApplication::setActiveWindow(&t.window);
         QTRY_COMPARE(t.focusName(), "txtUserAnswer");
         QCOMPARE(t.edit("txtUserAnswer")->text() + ' ' + t.caption(), "1 Check Answer");
     }
-
-    // Two copies of the program open at once over one settings file: the
-    // copy closed last leaves its options, and the file stays whole. The
-    // copies are this test program started again with "--instance".
-    void twoCopiesShareTheSettingsFile()
-    {
-        QTemporaryDir home;
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); // for the copies
-        QProcess copies[2];
-        const char *actions[2] = {"chkOpt2 txtMax2=33 txtMax0=7", "chkOpt0 chkOpt3 txtMax3=44"};
-        for (int i = 0; i < 2; ++i) {
-            copies[i].start(QCoreApplication::applicationFilePath(), {"--instance", actions[i]});
-            QVERIFY(copies[i].waitForReadyRead(20000));
-        }
-        for (int i : {1, 0}) { // the second opened closes first
-            copies[i].write("\n");
-            QVERIFY(copies[i].waitForFinished(20000));
-            QCOMPARE(copies[i].readAllStandardOutput() + char('0' + copies[i].exitCode()),
-                     "ready\nsaved\n0");
-        }
-        QSettings file(home.filePath("Tallyfox/Tallyfox.conf"), QSettings::IniFormat);
-        file.beginGroup("Options");
-        QStringList seen = file.childKeys();
-        for (const char *key : {"chkOpt0", "chkOpt2", "chkOpt3", "txtMax0", "txtMax2", "txtMax3"})
-            seen << file.value(key).toString();
-        QCOMPARE(seen.join(' '), "chkAllowNegative chkOpt0 chkOpt1 chkOpt2 chkOpt3 chkScore "
-                                 "txtMax0 txtMax1 txtMax2 txtMax3 1 1 0 7 33 10");
-    }
 };
 
-// With "--instance actions" a running copy of the program: it acts as act()
-// takes it, says "ready", and closes its window at the first line on its
-// input, saying "saved" after any messages that came up.
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    if (app.arguments().value(1) != "--instance") {
-        TestMainWindow test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    QSettingsStore settings;
-    RecordingMessages messages;
-    MainWindow window(settings, messages);
-    window.show();
-    act(window, app.arguments().value(2));
-    std::puts("ready");
-    std::fflush(stdout);
-    std::getchar();
-    window.close();
-    std::puts(qPrintable(messages.texts.join('\n') + "saved"));
-}
-
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
