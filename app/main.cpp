@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the program: the main window, centred on the screen; closing it
 // ends the program.
 #include "app/translations.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's texts in the user's language, and Qt's own texts (the
 // message box's button) to match.
 #pragma once

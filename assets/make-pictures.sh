@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Redraws the answer pictures and the icon bitmaps in this folder with ImageMagick.
 # The results are committed; the build only copies them. Run after changing a drawing.
 set -euo pipefail

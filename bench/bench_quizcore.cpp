@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the quiz core makes questions, judges answers and reads numbers.
 #include "quiz/answercheck.h"
 #include "quiz/numbertext.h"

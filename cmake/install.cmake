@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation: the program and its pictures in one folder of their own, a
 # launcher link on the user's path, and the desktop entry, icons and AppStream data.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes LeadingNumber: every text gives the value the C library reads from
 // the number at its start, and what follows a number that has ended, or
 // blanks before it, change nothing.

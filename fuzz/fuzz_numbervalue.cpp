@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes IsNumber and numberValue in the locale the first input byte picks,
 // and the rules built on them: a number is finite, keeps its value with
 // blanks around it, agrees with LeadingNumber where the separator is the full

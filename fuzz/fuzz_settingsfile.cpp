@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the settings file: the input is the whole file, read and written in
 // memory by the file format the settings store uses. Reading never fails, and
 // what the reader makes of it the writer puts back unchanged.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fuzz targets share: a check that stops the run with a message
 // libFuzzer reports as a finding, and the input read as a text.
 #pragma once

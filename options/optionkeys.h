@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ten saved options: their keys in the "Options" group and their
 // defaults for a first run, looked up by name, never by position.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options kept with QSettings in a per-user INI file of texts: on Linux
 // Tallyfox/Tallyfox.conf under the user's configuration folder.
 #pragma once

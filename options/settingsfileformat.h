@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layout of the options file: Qt's INI layout, with every value read
 // and written as plain text.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Judging a typed answer, and the checks a typed answer must pass before it
 // is judged.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text rules shared by the whole program: reading the number at the
 // start of a text, deciding whether a whole text is a number, and writing a
 // whole number for display.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four operations a question can use. The number of an operation also
 // indexes the option control arrays and suffixes the settings keys.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One practice run: the tally, the question on screen and the rule for
 // negative answers. The main window copies its option controls in and shows
 // what comes back; every decision of the practice is taken here.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing the operation and the operands of a new question, and working
 // out its right answer. The window shows what these return.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Uniform random values in [0, 1) for the question draws, behind an
 // interface so that tests can script the draws.
 #pragma once

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages named as arguments when any is missing.
 # Sourced by the run and test commands; quick when everything is there.
 ensure_packages() {

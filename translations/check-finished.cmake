@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a translation file still has an unfinished entry, as lrelease
 # counts them: a new text waits for its translator, or a translation was left
 # for review. Run by CTest with -DLRELEASE=<lrelease> -DTS_FILES=<a;b;c>

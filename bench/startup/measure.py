@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up time and peak memory of Tallyfox against a bare Qt Widgets
 window built in the same tree, plus the time to handle a press of the
 answer button against a plain button. Runs both alternately on the same

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts either Tallyfox's main window (as the program does, over the
 // user's settings) or a bare Qt Widgets window of the same size, and quits
 // as soon as the window has painted: the time from process start to exit

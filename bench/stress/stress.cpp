@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long practice run through the real window: more answers than the
 // counters can hold, answer texts of every kind, and never a broken tally.
 // Run on demand (minutes, not seconds): see bench/README.md.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # clang-format cleanliness of every tracked .h and .cpp, with the rules in
 # .clang-format. Any unformatted file fails.
 set -euo pipefail

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The regular build, warnings as errors, and every CTest test.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"

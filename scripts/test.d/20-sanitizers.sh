@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A second build of everything with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and every CTest test run under them. Any
 # finding stops the test that made it, so the stage fails.

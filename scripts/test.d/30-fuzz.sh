@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs each for a while on a copy of its
 # checked-in corpus. A crash, a sanitizer report, a failed property, a leak,

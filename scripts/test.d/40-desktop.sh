@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation: installs into a scratch root, validates the desktop entry and the
 # AppStream data, and checks that the installed program finds its pictures.
 set -euo pipefail

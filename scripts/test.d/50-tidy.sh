@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # clang-tidy with the checks of .clang-tidy over the program's own sources
 # and tests in build-test's compilation database (generated moc and resource
 # files left out) and over the fuzz targets. Any warning fails.

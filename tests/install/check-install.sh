@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks an installed Tallyfox tree: the launcher on the path resolves to the real
 # program, and the program's folder holds the three pictures and the translations
 # it loads at run time.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the program folder as the program itself finds it; run by check-launcherlink.sh.
 #include "app/programfolder.h"
 

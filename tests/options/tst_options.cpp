@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the options: the check made before each new question, and the
 // real settings file under damage and hostile texts. Every
 // file loads without a crash, keeps the keys that can be read, and after the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the practice engine without a window: the question draws with
 // their redraw rules, the checks and the exact judging of answers, the tally,
 // and the text rules every number typed or shown goes through. Run once more

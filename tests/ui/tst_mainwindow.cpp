@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's wiring, driven through its real controls: the options
 // panel and its saving at close, each message with its focus and selection,
 // judging and what a screen reader gets from it, the keys, readable colours

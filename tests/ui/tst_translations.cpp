@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's texts in the user's language, loaded as the program loads
 // them. Run once per locale: under C and English every text is the English
 // one; under German, French and Spanish it comes from the translation, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared helpers for the main-window tests: a message recorder, typing and
 // clicking by control name, and a shown window over an in-memory settings
 // store with scripted draws.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds frmAbout from its design table; positions and sizes are given in twips.
 #include "aboutwindow.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning the window design's measures into Qt's: twips to pixels, the
 // design's font, and the fixed colours of text boxes and labels.
 #pragma once

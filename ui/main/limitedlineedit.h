@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A line edit whose length limit holds for what the user types or pastes
 // only: a longer text set by the program is shown whole, and the user can
 // shorten it but not lengthen it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's behaviour: start-up and close, the options panel, and
 // the question cycle driven by the answer button.
 #include "mainwindow.h"

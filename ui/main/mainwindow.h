@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmMain, the program's main window.
 //
 // On the left the frame "Select Options" holds the option controls: one row

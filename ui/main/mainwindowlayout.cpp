@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the main window, placed as designed.
 #include "appidentity.h"
 #include "limitedlineedit.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A check box with the program's three Values (0 unticked, 1 ticked,
 // 2 greyed) whose clicks only ever tick or untick it: the greyed state can
 // come from the settings file, never from a click.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way the windows tell the user something in a modal message box,
 // so that tests can record the messages instead of blocking on them.
 #pragma once
