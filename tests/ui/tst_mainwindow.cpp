@@ -66,11 +66,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("actions");    // groups split by ";", each as act() takes it
         QTest::addColumn<QStringList>("panels"); // after each group
-        QTest::newRow("typed and ticked")
+        QTest::newRow("typed (5 characters at most) and ticked")
             << ""
-            << ";txtMax0=abc chkOpt0 chkOpt1 txtMax1= chkAllowNegative chkOpt2 txtMax2=12"
+            << ";txtMax0=abcdefg chkOpt0 chkOpt1 txtMax1= chkAllowNegative chkOpt2 txtMax2=12"
             << QStringList{"1 10 0 -10 0 -10 0 -10 -0 1 cmd sta pos",
-                           "0 -abc 1  1 12 0 -10 1 1 cmd sta neg"};
+                           "0 -abcde 1  1 12 0 -10 1 1 cmd sta neg"};
         QTest::newRow("greyed score box")
             << "chkScore=2"
             << ";chkOpt1;chkAllowNegative;chkScore;chkOpt1;chkOpt0;chkScore;chkOpt0"
