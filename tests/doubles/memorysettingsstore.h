@@ -17,9 +17,10 @@ public:
         return values.value(key, fallback);
     }
     void write(const QString &key, const QString &text) override { values.insert(key, text); }
-    bool commit() override { return ++commitCount > 0; }
+    bool commit() override { return ++commitCount > 0 && !failCommit; }
     QString location() const override { return QStringLiteral("memory"); }
 
     QMap<QString, QString> values;
     int commitCount = 0;
+    bool failCommit = false; ///< as a settings file that cannot be written
 };

@@ -107,6 +107,17 @@ private Q_SLOTS:
         QCOMPARE(panel(again), panels.last());
     }
 
+    // A save that fails at close is reported with the place it was meant for.
+    void failedSaveIsReported()
+    {
+        WindowUnderTest t;
+        t.store->failCommit = true;
+        t.window.close();
+        QCOMPARE(t.messages.texts,
+                 QStringList("Tallyfox: Your options could not be saved to "
+                             "memory.\nThey will be as before at the next start."));
+    }
+
     void messagesFocusAndSelect_data()
     {
         QTest::addColumn<QString>("stored");
