@@ -63,7 +63,7 @@ inline void act(QWidget &window, const QString &actions)
 struct WindowUnderTest
 {
     explicit WindowUnderTest(QList<double> draws = {0.0}, const QString &stored = {},
-                             std::shared_ptr<MemorySettingsStore> settings = nullptr)
+                             const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
           window((storeValues(stored), *store), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
