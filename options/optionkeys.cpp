@@ -4,6 +4,24 @@
 
 #include "optionkeys.h"
 
+namespace {
+
+struct OptionEntry
+{
+    const char *name;
+    const char *defaultText;
+};
+
+// In the order of OptionKey.
+constexpr OptionEntry optionTable[] = {
+    {"chkOpt0", "1"},          {"chkOpt1", "0"},  {"chkOpt2", "0"},  {"chkOpt3", "0"},
+    {"chkAllowNegative", "0"}, {"chkScore", "1"}, {"txtMax0", "10"}, {"txtMax1", "10"},
+    {"txtMax2", "10"},         {"txtMax3", "10"},
+};
+static_assert(std::size(optionTable) == allOptionKeys.size());
+
+} // namespace
+
 OptionKey checkKey(Operation op)
 {
     return static_cast<OptionKey>(static_cast<int>(OptionKey::chkOpt0) + indexOf(op));
@@ -16,49 +34,12 @@ OptionKey largestNumberKey(Operation op)
 
 QString keyName(OptionKey key)
 {
-    switch (key) {
-    case OptionKey::chkOpt0:
-        return QStringLiteral("chkOpt0");
-    case OptionKey::chkOpt1:
-        return QStringLiteral("chkOpt1");
-    case OptionKey::chkOpt2:
-        return QStringLiteral("chkOpt2");
-    case OptionKey::chkOpt3:
-        return QStringLiteral("chkOpt3");
-    case OptionKey::chkAllowNegative:
-        return QStringLiteral("chkAllowNegative");
-    case OptionKey::chkScore:
-        return QStringLiteral("chkScore");
-    case OptionKey::txtMax0:
-        return QStringLiteral("txtMax0");
-    case OptionKey::txtMax1:
-        return QStringLiteral("txtMax1");
-    case OptionKey::txtMax2:
-        return QStringLiteral("txtMax2");
-    case OptionKey::txtMax3:
-        return QStringLiteral("txtMax3");
-    }
-    return {};
+    return QLatin1String(optionTable[static_cast<std::size_t>(key)].name);
 }
 
 QString defaultText(OptionKey key)
 {
-    switch (key) {
-    case OptionKey::chkOpt0:
-    case OptionKey::chkScore:
-        return QStringLiteral("1");
-    case OptionKey::chkOpt1:
-    case OptionKey::chkOpt2:
-    case OptionKey::chkOpt3:
-    case OptionKey::chkAllowNegative:
-        return QStringLiteral("0");
-    case OptionKey::txtMax0:
-    case OptionKey::txtMax1:
-    case OptionKey::txtMax2:
-    case OptionKey::txtMax3:
-        return QStringLiteral("10");
-    }
-    return {};
+    return QLatin1String(optionTable[static_cast<std::size_t>(key)].defaultText);
 }
 
 QString optionsGroup()
