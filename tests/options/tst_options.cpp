@@ -121,17 +121,6 @@ private Q_SLOTS:
                              const QStringList &changes) {
             QTest::newRow(name) << bytes << expected(changes);
         };
-        static QTemporaryDir dir; // the file Qt's own INI writer makes for the four boxes
-        const auto texts = [](const char *name, const QStringList &texts) {
-            const QString path = dir.filePath(name);
-            QStringList changes;
-            for (qsizetype i = 0; i < texts.size(); ++i)
-                changes << QStringLiteral("txtMax%1=").arg(i) + texts[i];
-            for (const QString &change : changes)
-                QSettings(path, QSettings::IniFormat)
-                    .setValue("Options/" + change.section('=', 0, 0), change.section('=', 1));
-            QTest::newRow(name) << readAll(path) << expected(changes);
-        };
         // A check-box text is one number rounded with ties to even; one that
         // gives no Value from 0 to 2 takes the key's default.
         file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
@@ -147,10 +136,18 @@ private Q_SLOTS:
         file("variant nested deeply",
              "txtMax2=@Variant(" + QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) + ")", {});
         file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1"), {"chkOpt3=1"});
-        texts("blanks, commas, quotes", {"", "  7 ", "1, 2,3", R"("q\"\)"});
-        texts("separators, header, @", {"=5;6#7", "[Options]", R"x(@Variant(\0))x", "@"});
-        texts("non-ASCII, controls, NUL", {QStringLiteral("\u00e9\u20ac\U0001F600"),
-                                           "\t1\r\n\a\x01\x1f", QString(QChar()) + "12"});
+        // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
+        file("blanks, commas, quotes",
+             "txtMax0=\ntxtMax1=\"  7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
+             {"txtMax0=", "txtMax1=  7 ", "txtMax2=1, 2,3", "txtMax3=q\"\\"});
+        file("separators, header, @",
+             "txtMax0=\"=5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=@@",
+             {"txtMax0==5;6#7", "txtMax1=[Options]", R"x(txtMax2=@Variant(\0))x", "txtMax3=@"});
+        file("non-ASCII, controls, NUL",
+             "txtMax0=\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\ntxtMax1=\\t1\\r\\n\\a\\x1\\x1f\n"
+             "txtMax2=@String(\\0\\x31\\x32)",
+             {QStringLiteral("txtMax0=\u00e9\u20ac\U0001F600"), "txtMax1=\t1\r\n\a\x01\x1f",
+              "txtMax2=" + QString(QChar()) + "12"});
     }
 
     // Load, save over the file, then read the file again with the store and

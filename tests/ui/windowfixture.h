@@ -46,18 +46,6 @@ inline void type(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-// "name" clicks the control, "box=text" types into the box.
-inline void act(QWidget &window, const QString &actions)
-{
-    for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
-        const QString name = action.section('=', 0, 0);
-        if (action.contains('='))
-            type(window.findChild<QLineEdit *>(name), action.section('=', 1));
-        else
-            QTest::mouseClick(window.findChild<QWidget *>(name), Qt::LeftButton);
-    }
-}
-
 // The window over the given store, or a fresh one, holding the stored values
 // written as "key=value key=value".
 struct WindowUnderTest
@@ -103,7 +91,16 @@ struct WindowUnderTest
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
         return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
     }
-    void act(const QString &actions) { ::act(window, actions); }
+    // "name" clicks the control, "box=text" types into the box.
+    void act(const QString &actions)
+    {
+        for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+            if (action.contains('='))
+                type(edit(action.section('=', 0, 0)), action.section('=', 1));
+            else
+                QTest::mouseClick(get(action), Qt::LeftButton);
+        }
+    }
 
     std::shared_ptr<MemorySettingsStore> store;
     RecordingMessages messages;
