@@ -27,6 +27,7 @@ ensure_packages() {
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
-# What the accessibility event test needs besides: an X display and the
-# session and accessibility buses.
-accessibility_test_packages=(xvfb xauth dbus-daemon at-spi2-core)
+# What the screen-reader test needs besides: Orca, speech-dispatcher with a
+# voice, a virtual display with a window manager, and keys typed into it.
+screen_reader_test_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng
+    xvfb xauth xdotool openbox dbus-daemon at-spi2-core)

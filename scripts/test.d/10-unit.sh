@@ -5,7 +5,7 @@
 # The regular build, warnings as errors, and every CTest test.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
-ensure_packages "${build_packages[@]}" "${accessibility_test_packages[@]}"
+ensure_packages "${build_packages[@]}"
 
 build="$TALLYFOX_ROOT/build-test"
 cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null

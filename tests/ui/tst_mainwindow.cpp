@@ -44,16 +44,6 @@ QString panel(WindowUnderTest &t)
     return line.mid(1) + (t.window.session().allowNegative() ? " neg" : " pos");
 }
 
-// Name (800c) or description (800d) changes of the answer button, with its
-// description.
-QStringList buttonEvents;
-void recordEvent(QAccessibleEvent *event)
-{
-    auto *widget = qobject_cast<QWidget *>(event->object());
-    if (widget && widget->objectName() == "cmdAnswer" && (event->type() & ~1) == 0x800c)
-        buttonEvents << QString::number(event->type(), 16) + ' ' + widget->accessibleDescription();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -167,23 +157,23 @@ private Q_SLOTS:
 
     void answerIsJudged_data()
     {
-        QTest::addColumn<QString>("question");  // as spoken in the answer box
+        QTest::addColumn<QString>("question");  // as announced
         QTest::addColumn<QStringList>("typed"); // a wrong answer, then the right one
-        QTest::addColumn<QString>("verdict");   // on the wrong one, spoken on the answer button
-        QTest::addColumn<QString>("shown");     // the right answer: text (name (description))
+        QTest::addColumn<QString>("verdict");   // announced on the wrong one
+        QTest::addColumn<QString>("shown");     // the right answer
         const auto row = [](const char *question, const char *typed, const char *verdict,
                             const char *shown) {
             QTest::newRow(question) << question << QString(typed).split(' ') << verdict << shown;
         };
-        row("7 plus 5", "13 12", "Wrong, the answer is 12", "12 12 (Right answer)");
-        row("7 minus 3", "3 4", "Wrong, the answer is 4", "4 4 (Right answer)");
-        row("7 times 5", "0 35", "Wrong, the answer is 35", "35 35 (Right answer)");
+        row("7 plus 5", "13 12", "Wrong, the answer is 12", "12");
+        row("7 minus 3", "3 4", "Wrong, the answer is 4", "4");
+        row("7 times 5", "0 35", "Wrong, the answer is 35", "35");
         row("17 divided by 5, answer and remainder", "3 1 3 2",
-            "Wrong, the answer is 3 remainder 2",
-            "3 3 (Right answer) @ remainder () 2 2 (Right remainder)");
+            "Wrong, the answer is 3 remainder 2", "3 @ 2");
     }
-    // Also run from a folder without the pictures: judging goes on, the
-    // picture box stays empty.
+    // Each sum and each verdict is announced as it comes; the answer box
+    // holds the sum for a pupil who comes back to it. Also run from a folder
+    // without the pictures: judging goes on, the picture box stays empty.
     void answerIsJudged()
     {
         QFETCH(QString, question);
@@ -195,57 +185,37 @@ private Q_SLOTS:
         const auto operation =
             QStringList({"plus", "minus", "times", "divided"}).indexOf(question.section(' ', 1, 1));
         const bool division = operation == 3;
-        const QString sum = question.section(',', 0, 0); // "7 plus 5": the three labels
-        const QString asked = sum.section(' ', 0, 0) + " (First number) " +
-                              sum.section(' ', 1, -2) + " (Operation) " + sum.section(' ', -1) +
-                              " (Second number) Check Answer () @txtUserAnswer Answer (" +
-                              question + (division ? ") Remainder (remainder of " + sum : "") + ')';
+        const QString sum = question.section(' ', 0, 0) + ' ' + "+-x/"[operation] + ' ' +
+                            question.section(',', 0, 0).section(' ', -1);
         WindowUnderTest t(draws[operation], only[operation]);
         for (const bool right : {false, true}) {
             t.act("cmdAnswer");
-            QCOMPARE(t.spoken("lblNum1") + ' ' + t.spoken("lblSign") + ' ' + t.spoken("lblNum2") +
-                         ' ' + t.spoken("cmdAnswer") + " @" + t.focusName() + ' ' +
-                         t.spoken("txtUserAnswer") +
-                         (t.shown("txtRemainder") ? ' ' + t.spoken("txtRemainder") : ""),
-                     asked);
+            QCOMPARE(t.text("lblNum1") + ' ' + t.text("lblSign") + ' ' + t.text("lblNum2") + ' ' +
+                         t.caption() + " @" + t.focusName() + ' ' + t.spoken("announcer") +
+                         (t.shown("txtRemainder") ? " and remainder" : ""),
+                     sum + " Check Answer @txtUserAnswer " + question + " ()" +
+                         (division ? " and remainder" : ""));
             const QStringList answer = typed.mid(right ? typed.size() / 2 : 0, typed.size() / 2);
             type(t.edit("txtUserAnswer"), answer[0]);
             if (division)
                 type(t.edit("txtRemainder"), answer[1]);
             t.act("cmdAnswer");
-            QStringList seen{t.spoken("cmdAnswer"), t.spoken("picAns")};
+            QStringList seen{t.caption(), t.spoken("announcer"), t.spoken("txtUserAnswer"),
+                             t.spoken("picAns")};
             for (const char *label : {"lblAnswer1", "lblAnsAnd", "lblAnswer2"})
                 if (t.shown(label))
-                    seen << t.text(label) + ' ' + t.spoken(label);
+                    seen << t.text(label);
+            const QString answerBox = " () Answer (" + question + ") Verdict (";
             QCOMPARE(seen.join(' '),
-                     right ? "Next Question (Right) Verdict (Right answer)"
-                           : "Next Question (" + verdict + ") Verdict (Wrong answer) " + shown);
+                     right ? "Next Question Right" + answerBox + "Right answer)"
+                           : "Next Question " + verdict + answerBox + "Wrong answer) " + shown);
             const QImage picture = t.get<QLabel>("picAns")->pixmap().toImage();
             QCOMPARE(picture, QImage(folder + (right ? "right.jpg" : "wrong.jpg"))
                                   .convertToFormat(picture.format()));
         }
         QCOMPARE(t.panels(),
                  "Total questions = 2|Correct answers = 1|Wrong answers = 1|Score = 50.0%");
-        QCOMPARE(t.spoken("panel3"), "Wrong answers = 1 ()");
         QVERIFY(t.messages.texts.isEmpty());
-    }
-
-    // The verdict reaches a screen reader as a description change of the
-    // focused answer button, after its caption change. Qt passes such events
-    // on only while an assistive technology listens, which the offscreen
-    // platform never reports: a run on an X display with the accessibility
-    // bus checks this.
-    void verdictIsAnnounced()
-    {
-        if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000))
-            QSKIP("no assistive technology bus on this platform");
-        WindowUnderTest t(draws[0]);
-        t.act("cmdAnswer txtUserAnswer=13");
-        QTest::keyClick(t.edit("txtUserAnswer"), Qt::Key_Tab);
-        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordEvent);
-        QTest::keyClick(t.get("cmdAnswer"), Qt::Key_Space);
-        QAccessible::installUpdateHandler(previous);
-        QCOMPARE(buttonEvents, QStringList({"800c ", "800d Wrong, the answer is 12"}));
     }
 
     // The answer button is never the default button: Enter in an answer box

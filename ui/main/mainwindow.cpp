@@ -15,10 +15,12 @@
 #include "quiz/numbertext.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
+#include "ui/common/announcer.h"
 #include "ui/common/uimetrics.h"
 #include "usermessages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,6 +51,13 @@ void MainWindow::connectHandlers()
     connect(cmdResetScore, &QPushButton::clicked, this, &MainWindow::cmdResetScore_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &MainWindow::cmdAnswer_Click);
     connect(itmAbout, &QAction::triggered, this, &MainWindow::itmAbout_Click);
+    // A pupil who comes back to the answer box hears the sum with it. Set
+    // while the focus arrives with a new question, it would repeat what the
+    // announcer says then.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
+        if (old == txtUserAnswer && m_session.questionOpen())
+            txtUserAnswer->setAccessibleDescription(spokenQuestion(m_session.question()));
+    });
 }
 
 // ---- Start-up and close ----------------------------------------------------
@@ -199,6 +208,7 @@ void MainWindow::cmdAnswer_Click()
         // The last verdict goes with the last question.
         cmdAnswer->setAccessibleDescription(QString());
         txtUserAnswer->setFocus();
+        m_announcer->announce(spokenQuestion(m_session.question()));
         return;
     }
 
@@ -213,10 +223,11 @@ void MainWindow::cmdAnswer_Click()
     }
     const Verdict verdict = CheckAnswer();
     cmdAnswer->setText(tr("Next Question"));
-    // The focus is on this button now (it was clicked or reached by Tab), so
-    // a change of its description is what a screen reader speaks: the
-    // verdict, after the new caption.
-    cmdAnswer->setAccessibleDescription(spokenVerdict(verdict));
+    // The verdict is said at once; the button keeps it for a pupil who asks
+    // where the focus is.
+    const QString spoken = spokenVerdict(verdict);
+    cmdAnswer->setAccessibleDescription(spoken);
+    m_announcer->announce(spoken);
 }
 
 bool MainWindow::NewQuestion()
@@ -230,6 +241,9 @@ bool MainWindow::NewQuestion()
     if (!question)
         return false; // the option check has already reported why
 
+    // The answer box is described with the sum only once the focus has left
+    // it (see connectHandlers); the remainder box is never focused here.
+    txtUserAnswer->setAccessibleDescription(QString());
     txtUserAnswer->setProgramText(QString());
     txtRemainder->setProgramText(QString());
     hideAnswerExtras();
@@ -243,8 +257,6 @@ bool MainWindow::NewQuestion()
     }
     lblNum1->setText(wholeNumberText(question->first));
     lblNum2->setText(wholeNumberText(question->second));
-    // Spoken when the focus arrives in the box.
-    txtUserAnswer->setAccessibleDescription(spokenQuestion(*question));
     txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
                                                     : QString());
     return true;

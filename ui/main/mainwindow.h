@@ -37,6 +37,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QStatusBar;
+class Announcer;
 class LimitedLineEdit;
 class SettingsStore;
 class TwoStateCheckBox;
@@ -101,6 +102,7 @@ private:
     UserMessages &m_messages;
     PracticeSession m_session;
     bool m_unloaded = false;
+    Announcer *m_announcer = nullptr; // says each new sum and each verdict
 
     // Controls, named as in the window's design.
     QGroupBox *fraOptions = nullptr;

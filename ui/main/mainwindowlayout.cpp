@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "quiz/operation.h"
 #include "twostatecheckbox.h"
+#include "ui/common/announcer.h"
 #include "ui/common/appicons.h"
 #include "ui/common/uimetrics.h"
 
@@ -136,7 +137,6 @@ void MainWindow::createOptionsFrame()
                            twipsRect(3000, rows[at].top, 615, 285), font);
         txtMax[at]->setToolTip(tr("1 to 99999"));
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
-        lblMax[at]->setBuddy(txtMax[at]);
     }
 
     chkAllowNegative =
@@ -200,6 +200,7 @@ void MainWindow::createQuizArea()
     // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
     cmdAnswer->setAutoDefault(true);
+    m_announcer = new Announcer(client);
 }
 
 void MainWindow::createStatusBar()

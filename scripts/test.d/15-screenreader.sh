@@ -1,0 +1,29 @@
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# A pupil practises by ear with Orca, the screen reader, keyboard only: one
+# round of each operation in English and one round in German, every sum,
+# verdict and message checked against what Orca spoke. If anything cannot
+# start, the stage fails.
+set -euo pipefail
+source "$TALLYFOX_ROOT/scripts/packages.sh"
+ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
+
+build="$TALLYFOX_ROOT/build-test"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
+fi
+cmake --build "$build" --target tallyfox >/dev/null
+
+status=0
+for language in en de; do
+    started=$SECONDS
+    # A D-Bus session of its own, so that nothing of the machine's desktop
+    # (or another run) is heard.
+    dbus-run-session -- /usr/bin/python3 "$TALLYFOX_ROOT/tests/screenreader/orca_practice.py" \
+        "$build/bin/tallyfox" "$language" "$build/screenreader-$language" \
+        2> >(grep -v "^dbus-daemon" >&2) || status=1
+    echo "screen reader ($language): $((SECONDS - started)) s"
+done
+exit "$status"

@@ -1,0 +1,376 @@
+#!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tallyfox developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""A pupil practising by ear, with the real screen reader.
+
+Starts a virtual display, the accessibility bus, speech-dispatcher (its sound
+going to ALSA's null device), Orca at its default settings with a debug log,
+and Tallyfox with a fresh settings folder; then drives Tallyfox with the
+keyboard alone (xdotool) and checks, after each key, what Orca spoke: every
+sum as it is posed, every verdict at once, each message box, each largest
+number box by its operation. The answers typed are worked out from the sum
+Orca spoke, so nothing is known to the test beforehand.
+
+    orca_practice.py PROGRAM LANGUAGE WORK_FOLDER
+
+Run inside a D-Bus session of its own (dbus-run-session). Exits non-zero on
+the first thing not heard, or if anything cannot start.
+"""
+import os
+import re
+import shutil
+import pty
+import subprocess
+import sys
+import threading
+import time
+import tty
+
+# What the pupil must hear, per language: the program's own texts.
+LANGUAGES = {
+    "en": {
+        "operations": ["Addition", "Subtraction", "Multiplication", "Division"],
+        "largest": "Largest number for {}",
+        "words": ["plus", "minus", "times", "divided by"],
+        "division": r"(\d+) divided by (\d+), answer and remainder",
+        "wrong": "Wrong, the answer is {}",
+        "wrong_division": "Wrong, the answer is {} remainder {}",
+        "right": "Right",
+        "next": "Next Question",
+        "check": "Check Answer",
+        "no_answer": "You must supply an answer",
+        "no_selection": ["No selections made", "You must select at least 1 option to perform"],
+    },
+    "de": {
+        "operations": ["Addition", "Subtraktion", "Multiplikation", "Division"],
+        "largest": "Größte Zahl für {}",
+        "words": ["plus", "minus", "mal", "geteilt durch"],
+        "division": r"(\d+) geteilt durch (\d+), \w+ und Rest",
+        "wrong": "Falsch, {}",
+        "wrong_division": "Falsch, {} Rest {}",
+        "right": "Richtig",
+        "next": "Nächste Aufgabe",
+        "check": "Antwort prüfen",
+        "no_answer": None,
+        "no_selection": None,
+    },
+}
+
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
+
+
+class Failure(Exception):
+    pass
+
+
+class Session:
+    """The desktop, the screen reader and the program, and what was spoken."""
+
+    def __init__(self, program, language, work):
+        self.language = language
+        self.texts = LANGUAGES[language]
+        self.work = work
+        self.processes = []
+        self.log_path = os.path.join(work, "orca.log")
+        self.log_offset = 0
+        self.transcript = []
+        home = os.path.join(work, "home")
+        runtime = os.path.join(work, "run")
+        for folder in (home, runtime):
+            os.makedirs(folder, exist_ok=True)
+        os.chmod(runtime, 0o700)
+        env = dict(os.environ)
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_ACCESSIBILITY",
+                     "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "LANGUAGE", "LC_ALL"):
+            env.pop(name, None)
+        env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local/share"),
+                   XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_RUNTIME_DIR=runtime)
+        locale = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}[language]
+        env.update(LANG=locale, LC_ALL=locale, LANGUAGE=language)
+        self.env = env
+        self._write_speech_settings()
+
+    def _write_speech_settings(self):
+        # The machine may have no sound card: speech goes to ALSA's null device.
+        folder = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+        os.makedirs(folder, exist_ok=True)
+        with open("/etc/speech-dispatcher/speechd.conf") as system:
+            settings = system.read()
+        with open(os.path.join(folder, "speechd.conf"), "w") as own:
+            own.write(settings + '\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                      'DefaultModule espeak-ng\n')
+
+    def start(self, name, command, wait=0.0):
+        log = open(os.path.join(self.work, name + ".out"), "w")
+        process = subprocess.Popen(command, env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                   stdin=subprocess.DEVNULL)
+        self.processes.append((name, process))
+        time.sleep(wait)
+        if process.poll() is not None:
+            raise Failure(f"{name} ended at once ({process.returncode}); see {log.name}")
+        return process
+
+    def start_desktop(self, program):
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                 "1280x800x24", "-nolisten", "tcp"], pass_fds=(write_end,),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(("Xvfb", xvfb))
+        os.close(write_end)
+        with os.fdopen(read_end) as display:
+            number = display.readline().strip()
+        if not number:
+            raise Failure("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+        launcher = next((p for p in ("/usr/libexec/at-spi-bus-launcher",
+                                     "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+                         if os.path.exists(p)), None)
+        if launcher is None:
+            raise Failure("no at-spi-bus-launcher")
+        self.start("at-spi-bus-launcher", [launcher, "--launch-immediately"], 1.0)
+        self.start("openbox", ["openbox"], 0.5)
+        self.start_orca()
+        self.wait_for(lambda line: "SPEECH OUTPUT" in line, 30,
+                      "Orca to start speaking")
+        self.start("tallyfox", [program], 0)
+        self.settle(minimum=2.0, quiet=2.0, longest=30)
+
+    def start_orca(self):
+        # Orca writes its debug log through a buffered file, which holds the
+        # last utterances back; on a terminal it writes every line at once.
+        # So the log goes to a pseudo-terminal, copied into the log file.
+        main, secondary = pty.openpty()
+        tty.setraw(secondary)
+        process = subprocess.Popen(["orca", "--replace", "--debug-file=/dev/stdout"],
+                                   env=self.env, stdin=subprocess.DEVNULL, stdout=secondary,
+                                   stderr=secondary)
+        os.close(secondary)
+        self.processes.append(("orca", process))
+
+        def copy():
+            with open(self.log_path, "wb") as log:
+                while True:
+                    try:
+                        data = os.read(main, 65536)
+                    except OSError:
+                        break
+                    if not data:
+                        break
+                    log.write(data)
+                    log.flush()
+
+        threading.Thread(target=copy, daemon=True).start()
+
+    def stop(self):
+        for name, process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+    def _new_lines(self):
+        try:
+            with open(self.log_path, encoding="utf-8", errors="replace") as log:
+                log.seek(self.log_offset)
+                text = log.read()
+        except FileNotFoundError:
+            return []
+        cut = text.rfind("\n") + 1
+        self.log_offset += len(text[:cut].encode("utf-8", errors="replace"))
+        return text[:cut].splitlines()
+
+    def wait_for(self, test, longest, what):
+        end = time.monotonic() + longest
+        while time.monotonic() < end:
+            for line in self._new_lines():
+                if test(line):
+                    return
+            time.sleep(0.2)
+        raise Failure(f"timed out waiting for {what}")
+
+    def settle(self, minimum=0.6, quiet=1.2, longest=12.0):
+        """What Orca spoke from now until it has been quiet for a while."""
+        spoken = []
+        start = time.monotonic()
+        last = start
+        while True:
+            now = time.monotonic()
+            for line in self._new_lines():
+                match = SPEECH.search(line)
+                if match:
+                    spoken.append(match.group(1).strip())
+                    last = now
+            if now - start >= minimum and now - last >= quiet:
+                break
+            if now - start >= longest:
+                break
+            time.sleep(0.1)
+        return spoken
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "150", *keys], env=self.env, check=True)
+        spoken = self.settle()
+        self.transcript.append((" ".join(keys), spoken))
+        return spoken
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "150", text], env=self.env, check=True)
+        spoken = self.settle()
+        self.transcript.append((f"type {text}", spoken))
+        return spoken
+
+
+def fail(session, what, spoken):
+    raise Failure(f"{what}; Orca said: {spoken!r}")
+
+
+def once(session, spoken, phrase, what):
+    """The phrase is spoken exactly once, as a whole utterance or its start."""
+    hits = [s for s in spoken if s.rstrip(".").endswith(phrase) or s.startswith(phrase)]
+    if len(hits) != 1:
+        fail(session, f"{what}: expected '{phrase}' once", spoken)
+
+
+def tab_to(session, name, limit=20):
+    """Tabs until Orca names the control; returns what it said there."""
+    for _ in range(limit):
+        spoken = session.key("Tab")
+        if any(s.startswith(name) for s in spoken):
+            return spoken
+    fail(session, f"Tab never reached '{name}'", [])
+
+
+# A sum at the end of an utterance, after whatever Orca puts before it (the
+# field's name, or the role "notification" in Orca's language).
+SUM = r"(?:^|\s)(\d+) {} (\d+)\.?$"
+
+
+def hear_sum(session, spoken, operation):
+    t = session.texts
+    if operation == 3:
+        pattern = re.compile(r"(?:^|\s)" + t["division"] + r"\.?$")
+    else:
+        pattern = re.compile(SUM.format(re.escape(t["words"][operation])))
+    sums = [m for m in (pattern.search(s) for s in spoken) if m]
+    if len(sums) != 1:
+        fail(session, f"the new {t['operations'][operation]} sum not heard once", spoken)
+    for verdict in (t["right"], t["wrong"].format("")):
+        if any(verdict in s for s in spoken):
+            fail(session, "a verdict heard with the new sum", spoken)
+    return int(sums[0].group(1)), int(sums[0].group(2))
+
+
+def answer_of(operation, first, second):
+    if operation == 0:
+        return [first + second]
+    if operation == 1:
+        return [first - second]
+    if operation == 2:
+        return [first * second]
+    return [first // second, first % second]
+
+
+def round_of(session, operation, check_messages):
+    """One question answered wrong, then one answered right."""
+    t = session.texts
+    for right in (False, True):
+        if right:
+            spoken = session.key("space")  # the focus stays on the button
+        else:
+            tab_to(session, t["next"])
+            spoken = session.key("space")
+        first, second = hear_sum(session, spoken, operation)
+        if check_messages and not right:
+            tab_to(session, t["check"])
+            spoken = session.key("space")
+            once(session, spoken, t["no_answer"], "the empty-answer message")
+            spoken = session.key("Return")
+            if any(t["no_answer"] in s for s in spoken):
+                fail(session, "the message heard again after it closed", spoken)
+        expected = answer_of(operation, first, second)
+        typed = list(expected) if right else [expected[0] + 1] + expected[1:]
+        session.type(str(typed[0]))
+        if operation == 3:
+            session.key("Tab")
+            session.type(str(typed[1]))
+        spoken = tab_to(session, t["check"])
+        spoken = session.key("space")
+        if right:
+            verdict = t["right"]
+        elif operation == 3:
+            verdict = t["wrong_division"].format(*expected)
+        else:
+            verdict = t["wrong"].format(expected[0])
+        if session.language == "de" and not right:
+            # The German wording of "the answer is" is the translator's.
+            pattern = re.compile(re.escape(verdict).replace(",\\ ", r",(?: \w+)* ") + r"\.?$")
+            if sum(1 for s in spoken if pattern.search(s)) != 1:
+                fail(session, f"verdict '{verdict}' not heard once", spoken)
+        else:
+            once(session, spoken, verdict, "the verdict")
+
+
+def switch_to(session, old, new):
+    """Unticks one operation and ticks another, from the keyboard."""
+    t = session.texts
+    tab_to(session, t["operations"][old])
+    session.key("space")
+    spoken = tab_to(session, t["operations"][new])
+    session.key("space")
+    spoken = session.key("Tab")
+    once(session, spoken, t["largest"].format(t["operations"][new]),
+         "the largest-number box by its operation")
+
+
+def practise(session):
+    t = session.texts
+    round_of(session, 0, check_messages=t["no_answer"] is not None)
+    if session.language != "en":
+        return
+    for operation in (1, 2, 3):
+        switch_to(session, operation - 1, operation)
+        round_of(session, operation, check_messages=False)
+    # Nothing ticked: the message box says so.
+    tab_to(session, t["operations"][3])
+    session.key("space")
+    tab_to(session, t["next"])
+    spoken = session.key("space")
+    for phrase in t["no_selection"]:
+        if not any(phrase in s for s in spoken):
+            fail(session, f"the no-selection message: '{phrase}' not heard", spoken)
+    session.key("Return")
+
+
+def main():
+    program, language, work = sys.argv[1:4]
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    session = Session(os.path.abspath(program), language, work)
+    status = 0
+    try:
+        session.start_desktop(program)
+        practise(session)
+    except (Failure, subprocess.CalledProcessError) as error:
+        print(f"screen reader ({language}): FAILED: {error}")
+        status = 1
+    finally:
+        session.stop()
+        with open(os.path.join(work, "transcript.txt"), "w") as out:
+            for keys, spoken in session.transcript:
+                out.write(f"{keys:>12} -> {' | '.join(spoken)}\n")
+        print(f"---- what Orca said ({language}), key by key")
+        for keys, spoken in session.transcript:
+            print(f"{keys:>12} -> {' | '.join(spoken)}")
+    if status == 0:
+        print(f"screen reader ({language}): every sum, verdict and message heard")
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())

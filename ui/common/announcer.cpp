@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The announcer: Qt's announcement event where there is one, else a
+// notification that appears.
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+QAccessibleInterface *notificationInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget *window) : QWidget(window)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(notificationInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Announcer::announce(const QString &text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    hide();
+    setAccessibleName(text);
+    show();
+#endif
+}
