@@ -218,6 +218,22 @@ private Q_SLOTS:
         QVERIFY(t.messages.texts.isEmpty());
     }
 
+    // A screen reader reads a box's whole text and selection: one run of
+    // text attributes over it all (an empty run cuts what Orca reads).
+    void boxTextIsReadWhole()
+    {
+        WindowUnderTest t;
+        QTest::keyClick(t.get("chkOpt0"), Qt::Key_Tab); // selects the whole "10"
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(t.edit("txtMax0"))->textInterface();
+        int runStart = -1, runEnd = -1, selectedStart = -1, selectedEnd = -1;
+        text->attributes(1, &runStart, &runEnd);
+        text->selection(0, &selectedStart, &selectedEnd);
+        QCOMPARE(QList<int>({runStart, runEnd, selectedStart, selectedEnd, text->selectionCount()}),
+                 QList<int>({0, 2, 0, 2, 1}));
+        QCOMPARE(text->text(selectedStart, selectedEnd), "10");
+    }
+
     // The answer button is never the default button: Enter in an answer box
     // does nothing, Enter or Space on the focused button presses it. Reset
     // Score empties the tally and leaves the open question. The window has one

@@ -4,10 +4,18 @@
 
 #include "limitedlineedit.h"
 
+#include "lineeditaccessible.h"
+
+#include <QAccessible>
 #include <algorithm>
 
 LimitedLineEdit::LimitedLineEdit(QWidget *parent) : QLineEdit(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(LineEditAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     connect(this, &QLineEdit::textEdited, this, &LimitedLineEdit::fitLimitToText);
 }
 
