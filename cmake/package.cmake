@@ -58,11 +58,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tallyfox-learning.example.org")
-# Depends is computed by dpkg-shlibdeps from the libraries the program uses.
+# Depends: the face the fixed layout is measured with, which no tool can see
+# (in another face captions and five-digit numbers overflow their boxes), and
+# what dpkg-shlibdeps computes from the libraries the program uses, appended.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no tool can see: the face the fixed layout is measured with (another
-# sans-serif face stands in without it), and Qt's own translations.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+# Qt's own translations, for the message box's button; without them it is in
+# English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -23,15 +23,17 @@ QString operationName(Operation op)
 
 QString operationSign(Operation op)
 {
+    // Each language writes the signs its schools teach: a German pupil
+    // multiplies with a dot and divides with a colon.
     switch (op) {
     case Operation::Addition:
-        return QStringLiteral("+");
+        return QCoreApplication::translate("Operation", "+", "sign of an addition");
     case Operation::Subtraction:
-        return QStringLiteral("-");
+        return QCoreApplication::translate("Operation", "-", "sign of a subtraction");
     case Operation::Multiplication:
-        return QStringLiteral("x");
+        return QCoreApplication::translate("Operation", "x", "sign of a multiplication");
     case Operation::Division:
-        return QStringLiteral("/");
+        return QCoreApplication::translate("Operation", "/", "sign of a division");
     }
     return {};
 }

@@ -32,7 +32,8 @@ constexpr int indexOf(Operation op)
 /// The caption of the operation's check box, e.g. "Addition".
 QString operationName(Operation op);
 
-/// The sign shown between the operands: "+", "-", "x" (the letter) or "/".
+/// The sign shown between the operands: "+", "-", "x" (the letter) or "/",
+/// or the signs the user's language writes (German "·" and ":").
 QString operationSign(Operation op);
 
 /// The sign as a screen reader speaks it: "plus", "minus", "times" or

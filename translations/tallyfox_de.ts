@@ -24,11 +24,11 @@
     <name>AnswerCheck</name>
     <message>
         <source>You must supply an answer</source>
-        <translation>Du musst eine Antwort eingeben</translation>
+        <translation>Gib eine Antwort ein</translation>
     </message>
     <message>
         <source>You must enter a valid number</source>
-        <translation>Du musst eine gültige Zahl eingeben</translation>
+        <translation>Gib eine gültige Zahl ein</translation>
     </message>
 </context>
 <context>
@@ -88,7 +88,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     </message>
     <message>
         <source>Select Options</source>
-        <translation>Optionen wählen</translation>
+        <translation>Einstellungen wählen</translation>
     </message>
     <message>
         <source>Max No.</source>
@@ -104,7 +104,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     </message>
     <message>
         <source>Allow negative answers</source>
-        <translation>Negative Ergebnisse</translation>
+        <translation>Ergebnis unter 0 erlaubt</translation>
     </message>
     <message>
         <source>Show progressive score</source>
@@ -112,7 +112,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     </message>
     <message>
         <source>Reset Score</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Neu zählen</translation>
     </message>
     <message>
         <source>First number</source>
@@ -120,7 +120,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation>Rechenart</translation>
+        <translation>Rechenzeichen</translation>
     </message>
     <message>
         <source>Second number</source>
@@ -153,6 +153,11 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     <message>
         <source>equals</source>
         <translation>gleich</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>Richtige Antwort</translation>
     </message>
 </context>
 <context>
@@ -189,16 +194,36 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
         <source>divided by</source>
         <translation>geteilt durch</translation>
     </message>
+    <message>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>:</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
     <message>
         <source>No selections made</source>
-        <translation>Keine Auswahl getroffen</translation>
+        <translation>Keine Rechenart gewählt</translation>
     </message>
     <message>
         <source>You must select at least 1 option to perform</source>
-        <translation>Du musst mindestens 1 Rechenart auswählen</translation>
+        <translation>Wähle mindestens eine Rechenart aus</translation>
     </message>
     <message>
         <source>Invalid Entry</source>
@@ -206,7 +231,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     </message>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Du musst eine gültige Zahl von 1 bis 99999 eingeben</translation>
+        <translation>Gib eine Zahl von 1 bis 99999 ein</translation>
     </message>
 </context>
 <context>
@@ -214,7 +239,7 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     <message>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
-        <translation>%1 %2 %3, Ergebnis und Rest</translation>
+        <translation>%1 %2 %3, Antwort und Rest</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -233,12 +258,12 @@ Beim nächsten Start sind sie wieder wie zuvor.</translation>
     <message>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
-        <translation>Falsch, das Ergebnis ist %1 Rest %2</translation>
+        <translation>Falsch, die Antwort ist %1 Rest %2</translation>
     </message>
     <message>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
-        <translation>Falsch, das Ergebnis ist %1</translation>
+        <translation>Falsch, die Antwort ist %1</translation>
     </message>
 </context>
 <context>

@@ -24,11 +24,11 @@
     <name>AnswerCheck</name>
     <message>
         <source>You must supply an answer</source>
-        <translation>Debes escribir una respuesta</translation>
+        <translation>Escribe una respuesta</translation>
     </message>
     <message>
         <source>You must enter a valid number</source>
-        <translation>Debes escribir un número válido</translation>
+        <translation>Escribe un número válido</translation>
     </message>
 </context>
 <context>
@@ -104,11 +104,11 @@ En el próximo inicio serán las de antes.</translation>
     </message>
     <message>
         <source>Allow negative answers</source>
-        <translation>Permitir negativos</translation>
+        <translation>Permitir bajar de cero</translation>
     </message>
     <message>
         <source>Show progressive score</source>
-        <translation>Mostrar la puntuación</translation>
+        <translation>Mostrar el marcador</translation>
     </message>
     <message>
         <source>Reset Score</source>
@@ -154,6 +154,11 @@ En el próximo inicio serán las de antes.</translation>
         <source>equals</source>
         <translation>igual a</translation>
     </message>
+    <message>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>La respuesta correcta</translation>
+    </message>
 </context>
 <context>
     <name>Operation</name>
@@ -189,6 +194,26 @@ En el próximo inicio serán las de antes.</translation>
         <source>divided by</source>
         <translation>entre</translation>
     </message>
+    <message>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>:</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
@@ -198,15 +223,15 @@ En el próximo inicio serán las de antes.</translation>
     </message>
     <message>
         <source>You must select at least 1 option to perform</source>
-        <translation>Debes elegir al menos 1 operación</translation>
+        <translation>Elige al menos una operación</translation>
     </message>
     <message>
         <source>Invalid Entry</source>
-        <translation>Dato no válido</translation>
+        <translation>Número no válido</translation>
     </message>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Debes escribir un número válido entre 1 y 99999</translation>
+        <translation>Escribe un número entre 1 y 99999</translation>
     </message>
 </context>
 <context>
@@ -249,15 +274,15 @@ En el próximo inicio serán las de antes.</translation>
     </message>
     <message>
         <source>Correct answers = %1</source>
-        <translation>Aciertos = %1</translation>
+        <translation>Correctas = %1</translation>
     </message>
     <message>
         <source>Wrong answers = %1</source>
-        <translation>Errores = %1</translation>
+        <translation>Incorrectas = %1</translation>
     </message>
     <message>
         <source>Score = %1%</source>
-        <translation>Puntuación = %1&#xa0;%</translation>
+        <translation>Aciertos = %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -268,7 +293,7 @@ Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
         <translation>Tallyfox necesita un escritorio para mostrar su ventana, y no se ha encontrado ninguno.
-Puede iniciarlo desde una sesión de escritorio o con una pantalla virtual:
+Puedes iniciarlo desde una sesión de escritorio o con una pantalla virtual:
     xvfb-run %1
 </translation>
     </message>

@@ -24,11 +24,11 @@
     <name>AnswerCheck</name>
     <message>
         <source>You must supply an answer</source>
-        <translation>Tu dois donner une réponse</translation>
+        <translation>Écris une réponse</translation>
     </message>
     <message>
         <source>You must enter a valid number</source>
-        <translation>Tu dois saisir un nombre valide</translation>
+        <translation>Écris un nombre valide</translation>
     </message>
 </context>
 <context>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Run &apos;%1 --help&apos; to see the options.</source>
-        <translation>Lancez « %1 --help » pour voir les options.</translation>
+        <translation>Lance « %1 --help » pour voir les options.</translation>
     </message>
 </context>
 <context>
@@ -92,7 +92,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Max No.</source>
-        <translation>Nb max.</translation>
+        <translation>Jusqu’à</translation>
     </message>
     <message>
         <source>1 to 99999</source>
@@ -104,7 +104,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Allow negative answers</source>
-        <translation>Autoriser les négatifs</translation>
+        <translation>Résultat négatif permis</translation>
     </message>
     <message>
         <source>Show progressive score</source>
@@ -112,7 +112,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Reset Score</source>
-        <translation>Score à zéro</translation>
+        <translation>Remise à zéro</translation>
     </message>
     <message>
         <source>First number</source>
@@ -136,7 +136,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Enter the remainder</source>
-        <translation>Saisis le reste</translation>
+        <translation>Écris le reste</translation>
     </message>
     <message>
         <source>Remainder</source>
@@ -148,11 +148,16 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Right remainder</source>
-        <translation>Bon reste</translation>
+        <translation>Reste correct</translation>
     </message>
     <message>
         <source>equals</source>
         <translation>égale</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>La bonne réponse</translation>
     </message>
 </context>
 <context>
@@ -189,6 +194,26 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <source>divided by</source>
         <translation>divisé par</translation>
     </message>
+    <message>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>:</translation>
+    </message>
 </context>
 <context>
     <name>OptionMessages</name>
@@ -198,15 +223,15 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>You must select at least 1 option to perform</source>
-        <translation>Tu dois choisir au moins 1 opération</translation>
+        <translation>Choisis au moins une opération</translation>
     </message>
     <message>
         <source>Invalid Entry</source>
-        <translation>Saisie non valide</translation>
+        <translation>Nombre non valide</translation>
     </message>
     <message>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Tu dois saisir un nombre valide entre 1 et 99999</translation>
+        <translation>Écris un nombre entre 1 et 99999</translation>
     </message>
 </context>
 <context>
@@ -253,7 +278,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
         <source>Wrong answers = %1</source>
-        <translation>Réponses fausses = %1</translation>
+        <translation>Erreurs = %1</translation>
     </message>
     <message>
         <source>Score = %1%</source>
@@ -268,7 +293,7 @@ Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
         <translation>Tallyfox a besoin d’un bureau pour afficher sa fenêtre, et aucun n’a été trouvé.
-À lancer depuis une session de bureau ou sous un affichage virtuel :
+Lance-le depuis une session de bureau ou sous un affichage virtuel :
     xvfb-run %1
 </translation>
     </message>

@@ -4,10 +4,11 @@
 
 # The Debian package: built with the README's command, checked by lintian
 # (any error or warning fails), unpacked into a scratch folder and started
-# from there.
+# from there, then installed with apt on a bare Debian root, started there
+# and removed again.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
-ensure_packages lintian dpkg-dev
+ensure_packages lintian dpkg-dev mmdebstrap xvfb xdotool imagemagick
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -58,3 +59,11 @@ case "$usage" in
 *"Kopfrechnen üben"*) echo "package: the unpacked program finds its translations" ;;
 *) echo "package: no German usage from the unpacked program:"; echo "$usage"; exit 1 ;;
 esac
+
+# ...and on a bare system its declared dependencies are all it needs. Building
+# the root, installing and removing take about a minute, mostly downloads.
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+started=$SECONDS
+"${sudo[@]}" bash "$TALLYFOX_ROOT/tests/install/check-bare-system.sh" "$deb"
+echo "package: the bare-system check took $((SECONDS - started)) s"

@@ -6,7 +6,8 @@
 // them. Run once per locale: under C and English every text is the English
 // one; under German, French and Spanish it comes from the translation, the
 // message box's button included. In every language each caption fits its
-// fixed-size control, the score panels at their longest too.
+// fixed-size control, and so does the widest number each box can show, the
+// score panels at their longest too.
 #include "app/translations.h"
 #include "quiz/scoretally.h"
 #include "ui/about/aboutwindow.h"
@@ -44,7 +45,12 @@ void verifyFits(QWidget *window)
         else if (auto *label = qobject_cast<QLabel *>(w))
             room = label->contentsRect().width() - 2 * label->margin() -
                    (label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2 : 0);
-        else if (auto *frame = qobject_cast<QGroupBox *>(w))
+        else if (qobject_cast<QLineEdit *>(w)) { // inside the frame, less Qt's 2 px a side
+            QStyleOptionFrame frame;
+            frame.initFrom(w);
+            frame.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w);
+            room = w->style()->subElementRect(QStyle::SE_LineEditContents, &frame, w).width() - 4;
+        } else if (auto *frame = qobject_cast<QGroupBox *>(w))
             text = frame->title();
         else
             continue;
@@ -71,45 +77,51 @@ private Q_SLOTS:
     // and each message the window can give, provoked through the controls.
     void texts()
     {
-        WindowUnderTest t({0.0}, "chkOpt0=0");
+        WindowUnderTest t({0.5}, "chkOpt0=0"); // 0.5 picks a multiplication
         AboutWindow about;
         QMessageBox box(QMessageBox::Warning, "Tallyfox", "text", QMessageBox::Ok);
         QStringList seen = {t.get<QCheckBox>("chkAllowNegative")->text(),
                             t.window.findChild<QAction *>("itmAbout")->text(), t.text("panel4"),
                             about.windowTitle(), box.button(QMessageBox::Ok)->text()};
-        t.act("cmdAnswer chkOpt0 txtMax0=0 cmdAnswer txtMax0=10 cmdAnswer cmdAnswer "
+        t.act("cmdAnswer chkOpt2 txtMax2=0 cmdAnswer txtMax2=10 cmdAnswer cmdAnswer "
               "txtUserAnswer=x cmdAnswer");
-        seen << t.caption();
+        seen << t.caption() << t.text("lblSign");
         QCOMPARE(seen + t.messages.texts,
                  QStringList({
-                     in("Allow negative answers|Negative Ergebnisse|Autoriser les "
-                        "négatifs|Permitir negativos"),
+                     in("Allow negative answers|Ergebnis unter 0 erlaubt|Résultat négatif "
+                        "permis|Permitir bajar de cero"),
                      in("&About|Ü&ber|À &propos|&Acerca de"),
                      in("Score = 0.0%|Trefferquote = 0,0\u00a0%|Taux de réussite = "
-                        "0,0\u00a0%|Puntuación = 0,0\u00a0%"),
+                        "0,0\u00a0%|Aciertos = 0,0\u00a0%"),
                      in("About Tallyfox|Über Tallyfox|À propos de Tallyfox|Acerca de Tallyfox"),
                      in("OK|OK|OK|Aceptar"),
                      in("Check Answer|Antwort prüfen|Vérifier la réponse|Comprobar"),
+                     in("x|·|×|×"),
                      in("No selections made: You must select at least 1 option to perform|Keine "
-                        "Auswahl getroffen: Du musst mindestens 1 Rechenart auswählen|Aucune "
-                        "opération choisie: Tu dois choisir au moins 1 opération|Ninguna "
-                        "operación elegida: Debes elegir al menos 1 operación"),
+                        "Rechenart gewählt: Wähle mindestens eine Rechenart aus|Aucune opération "
+                        "choisie: Choisis au moins une opération|Ninguna operación elegida: Elige "
+                        "al menos una operación"),
                      in("Invalid Entry: You must enter a valid number in the range "
-                        "1-99999|Ungültige Eingabe: Du musst eine gültige Zahl von 1 bis 99999 "
-                        "eingeben|Saisie non valide: Tu dois saisir un nombre valide entre 1 et "
-                        "99999|Dato no válido: Debes escribir un número válido entre 1 y 99999"),
-                     in("Tallyfox: You must supply an answer|Tallyfox: Du musst eine Antwort "
-                        "eingeben|Tallyfox: Tu dois donner une réponse|Tallyfox: Debes escribir "
-                        "una respuesta"),
-                     in("Tallyfox: You must enter a valid number|Tallyfox: Du musst eine gültige "
-                        "Zahl eingeben|Tallyfox: Tu dois saisir un nombre valide|Tallyfox: Debes "
-                        "escribir un número válido"),
+                        "1-99999|Ungültige Eingabe: Gib eine Zahl von 1 bis 99999 ein|Nombre non "
+                        "valide: Écris un nombre entre 1 et 99999|Número no válido: Escribe un "
+                        "número entre 1 y 99999"),
+                     in("Tallyfox: You must supply an answer|Tallyfox: Gib eine Antwort "
+                        "ein|Tallyfox: Écris une réponse|Tallyfox: Escribe una respuesta"),
+                     in("Tallyfox: You must enter a valid number|Tallyfox: Gib eine gültige Zahl "
+                        "ein|Tallyfox: Écris un nombre valide|Tallyfox: Escribe un número válido"),
                  }));
     }
 
     void captionsFit()
     {
         WindowUnderTest t;
+        // The widest values too: five-digit largest numbers, operands and
+        // remainders, and a ten-digit product.
+        for (const char *box : {"txtMax0", "txtMax1", "txtMax2", "txtMax3", "lblNum1", "lblNum2",
+                                "txtRemainder", "lblAnswer2"})
+            t.get(box)->setProperty("text", "99999");
+        t.get("txtUserAnswer")->setProperty("text", "9999800001");
+        t.get("lblAnswer1")->setProperty("text", "9999800001");
         verifyFits(&t.window);
         for (const bool right : {true, false}) { // the longest panel texts
             ScoreTally tally;

@@ -11,9 +11,10 @@
 
 QFont designFont(double pointSize, bool bold)
 {
-    // Liberation Sans stands in for the classic Windows dialog face; it is
-    // installed with the program's packages. Any sans-serif face will do
-    // where it is missing.
+    // Liberation Sans stands in for the classic Windows dialog face, and the
+    // fixed layout is measured in it: the package depends on it. Another
+    // sans-serif face is only a fallback, in which long captions and
+    // five-digit numbers may not fit.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);

@@ -133,8 +133,10 @@ void MainWindow::createOptionsFrame()
         chkOpt[at]->setAccessibleName(operationName(op));
         lblMax[at] = place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
                            twipsRect(2040, rows[at].labelTop, 855, 255), font);
+        // A pixel wider than the classic 615 twips, so that 99999 shows whole
+        // in Liberation Sans.
         txtMax[at] = place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
-                           twipsRect(3000, rows[at].top, 615, 285), font);
+                           twipsRect(3000, rows[at].top, 630, 285), font);
         txtMax[at]->setToolTip(tr("1 to 99999"));
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
@@ -154,13 +156,15 @@ void MainWindow::createOptionsFrame()
 void MainWindow::createQuizArea()
 {
     QWidget *client = centralWidget();
-    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1095, 495),
+    // The operand boxes are two pixels wider than the classic 1095 twips, so
+    // that a five-digit operand in Liberation Sans keeps clear of the border.
+    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1125, 495),
                         tr("First number"));
     // The sign's name is the spoken word ("plus"), set with each question.
     lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
                         twipsRect(6480, 720, 495, 495));
     lblSign->setAccessibleDescription(tr("Operation"));
-    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1095, 495),
+    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1125, 495),
                         tr("Second number"));
     signLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
               twipsRect(8280, 720, 495, 495))
@@ -187,7 +191,7 @@ void MainWindow::createQuizArea()
     picAns->setAccessibleDescription(tr("No answer judged yet"));
 
     lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
-                           tr("Right answer"));
+                           tr("Right answer", "the box showing it after a wrong one"));
     lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
                           twipsRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
