@@ -46,16 +46,42 @@ LANGUAGES = {
     },
     "de": {
         "operations": ["Addition", "Subtraktion", "Multiplikation", "Division"],
-        "largest": "Größte Zahl für {}",
+        "largest": "{}: größte Zahl",
         "words": ["plus", "minus", "mal", "geteilt durch"],
-        "division": r"(\d+) geteilt durch (\d+), \w+ und Rest",
-        "wrong": "Falsch, {}",
-        "wrong_division": "Falsch, {} Rest {}",
+        "division": r"(\d+) geteilt durch (\d+), Antwort und Rest",
+        "wrong": "Falsch, die Antwort ist {}",
+        "wrong_division": "Falsch, die Antwort ist {} Rest {}",
         "right": "Richtig",
         "next": "Nächste Aufgabe",
         "check": "Antwort prüfen",
-        "no_answer": None,
-        "no_selection": None,
+        "no_answer": "Gib eine Antwort ein",
+        "no_selection": ["Keine Rechenart gewählt", "Wähle mindestens eine Rechenart aus"],
+    },
+    "fr": {
+        "operations": ["Addition", "Soustraction", "Multiplication", "Division"],
+        "largest": "{} : plus grand nombre",
+        "words": ["plus", "moins", "fois", "divisé par"],
+        "division": r"(\d+) divisé par (\d+), quotient et reste",
+        "wrong": "Faux, la réponse est {}",
+        "wrong_division": "Faux, la réponse est {} reste {}",
+        "right": "Juste",
+        "next": "Question suivante",
+        "check": "Vérifier la réponse",
+        "no_answer": "Écris une réponse",
+        "no_selection": ["Aucune opération choisie", "Choisis au moins une opération"],
+    },
+    "es": {
+        "operations": ["Suma", "Resta", "Multiplicación", "División"],
+        "largest": "{}: número máximo",
+        "words": ["más", "menos", "por", "entre"],
+        "division": r"(\d+) entre (\d+), cociente y resto",
+        "wrong": "Incorrecto, la respuesta es {}",
+        "wrong_division": "Incorrecto, la respuesta es {} resto {}",
+        "right": "Correcto",
+        "next": "Nueva pregunta",
+        "check": "Comprobar",
+        "no_answer": "Escribe una respuesta",
+        "no_selection": ["Ninguna operación elegida", "Elige al menos una operación"],
     },
 }
 
@@ -89,7 +115,12 @@ class Session:
         env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_DATA_HOME=os.path.join(home, ".local/share"),
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_RUNTIME_DIR=runtime)
-        locale = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}[language]
+        # The desktop in the pupil's language where the machine has it
+        # (Orca's own words follow it), else in English.
+        locale = f"{language}_{language.upper()}.UTF-8"
+        available = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout
+        if language == "en" or locale.lower().replace("utf-8", "utf8") not in available.lower():
+            locale = "C.UTF-8"
         env.update(LANG=locale, LC_ALL=locale, LANGUAGE=language)
         self.env = env
         self._write_speech_settings()
@@ -287,6 +318,7 @@ def round_of(session, operation, check_messages):
             spoken = session.key("space")
         first, second = hear_sum(session, spoken, operation)
         if check_messages and not right:
+            # The empty answer is refused with a message box.
             tab_to(session, t["check"])
             spoken = session.key("space")
             once(session, spoken, t["no_answer"], "the empty-answer message")
@@ -307,13 +339,7 @@ def round_of(session, operation, check_messages):
             verdict = t["wrong_division"].format(*expected)
         else:
             verdict = t["wrong"].format(expected[0])
-        if session.language == "de" and not right:
-            # The German wording of "the answer is" is the translator's.
-            pattern = re.compile(re.escape(verdict).replace(",\\ ", r",(?: \w+)* ") + r"\.?$")
-            if sum(1 for s in spoken if pattern.search(s)) != 1:
-                fail(session, f"verdict '{verdict}' not heard once", spoken)
-        else:
-            once(session, spoken, verdict, "the verdict")
+        once(session, spoken, verdict, "the verdict")
 
 
 def switch_to(session, old, new):
@@ -330,7 +356,7 @@ def switch_to(session, old, new):
 
 def practise(session):
     t = session.texts
-    round_of(session, 0, check_messages=t["no_answer"] is not None)
+    round_of(session, 0, check_messages=True)
     if session.language != "en":
         return
     for operation in (1, 2, 3):
