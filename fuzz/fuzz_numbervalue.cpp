@@ -8,9 +8,8 @@
 // stop, and stops being a number with a letter added; a check-box Value and a
 // largest number come only from numbers.
 #include "fuzzcheck.h"
-#include "options/storedvalues.h"
+#include "options/optionvalues.h"
 #include "quiz/numbertext.h"
-#include "quiz/questiongenerator.h"
 
 #include <QLocale>
 

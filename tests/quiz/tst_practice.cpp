@@ -18,6 +18,7 @@ Q_DECLARE_METATYPE(AnswerProblem)
 namespace {
 
 using P = AnswerProblem;
+using O = Operation;
 
 const double top = DefaultRandomSource::largestValue;
 
@@ -40,77 +41,85 @@ class TestPractice : public QObject
 private Q_SLOTS:
     // Draws of Int(r * 4) pick the operation, then Int(11 r) the operands
     // and Int(10 r) + 1 the divisor (largest number 10 unless given). The
-    // typed answer and remainder are checked, then judged.
+    // typed answer and remainder are checked, then judged and counted.
     void practice_data()
     {
-        QTest::addColumn<QString>("checks"); // chkOpt0-3 (2 is greyed), chkAllowNegative
-        QTest::addColumn<QString>("largest");
+        QTest::addColumn<QList<Operation>>("operations");
+        QTest::addColumn<double>("largest");
+        QTest::addColumn<bool>("allowNegative");
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<QString>("question"); // empty when none can be drawn
         QTest::addColumn<int>("drawn");
-        QTest::addColumn<QString>("typed"); // answer|remainder
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("remainder");
         QTest::addColumn<AnswerProblem>("problem");
         QTest::addColumn<bool>("right");
-        const auto row = [](const char *name, const char *checks, const QList<double> &draws,
-                            const char *question, int drawn, const char *typed, P problem = P::None,
-                            bool right = true, const char *largest = "10") {
-            QTest::newRow(name) << QString(checks) << QString(largest) << draws << QString(question)
-                                << drawn << QString(typed) << problem << right;
+        const auto row = [](const char *name, const QList<Operation> &operations,
+                            const QList<double> &draws, const char *question, int drawn,
+                            const char *answer, const char *remainder, P problem = P::None,
+                            bool right = true, double largest = 10, bool allowNegative = false) {
+            QTest::newRow(name) << operations << largest << allowNegative << draws
+                                << QString(question) << drawn << QString(answer)
+                                << QString(remainder) << problem << right;
         };
         const QList<double> seven = {top, 0.65, 0.15}, twenty = {0.0, top, top};
-        row("largest draws", "11110", twenty, "10 + 10 = 20", 3, "20.0|x");
-        row("subtrahend redrawn", "01000", {0.3, 0.3, 0.7, 0.2}, "3 - 2 = 1", 4, "1|");
-        row("0 waits for 0", "01000", {0.3, 0.0, 0.5, 0.3, top, 0.05}, "0 - 0 = 0", 6, "0|");
-        row("negative allowed", "01001", {0.3, 0.3, 0.7}, "3 - 7 = -4", 3, " -4 |");
-        row("skips unticked, greyed", "20100", {0.0, 0.3, 0.6, 0.2, 0.5}, "2 x 5 = 10", 5, "1E1|");
-        row("99999 x 99999", "00100", {0.5, top, top}, "99999 x 99999 = 9999800001", 3,
-            "9999800001|", P::None, true, "99999");
-        row("7 / 2", "00010", seven, "7 / 2 = 3 r 1", 3, "3|1.0");
-        row("2.5 for 7 / 2", "00010", seven, "7 / 2 = 3 r 1", 3, "2.5|1", P::None, false);
-        row("wrong remainder", "00010", seven, "7 / 2 = 3 r 1", 3, "3|3", P::None, false);
-        row("answer first", "00010", seven, "7 / 2 = 3 r 1", 3, "x|", P::AnswerNotNumber, false);
-        row("remainder empty", "00010", seven, "7 / 2 = 3 r 1", 3, "3|", P::RemainderMissing,
+        const QList<Operation> all = {O::Addition, O::Subtraction, O::Multiplication, O::Division};
+        row("largest draws", all, twenty, "10 + 10 = 20", 3, "20.0", "x");
+        row("subtrahend one above", {O::Subtraction}, {0.3, 0.3, 0.4, 0.2}, "3 - 2 = 1", 4, "1",
+            "");
+        row("0 waits for 0", {O::Subtraction}, {0.3, 0.0, 0.5, 0.3, top, 0.05}, "0 - 0 = 0", 6, "0",
+            "");
+        row("negative allowed", {O::Subtraction}, {0.3, 0.3, 0.4}, "3 - 4 = -1", 3, " -1 ", "",
+            P::None, true, 10, true);
+        row("skips operations left out", {O::Multiplication}, {0.0, 0.3, 0.6, 0.2, 0.5},
+            "2 x 5 = 10", 5, "1E1", "");
+        row("99999 x 99999", {O::Multiplication}, {0.5, top, top}, "99999 x 99999 = 9999800001", 3,
+            "9999800001", "", P::None, true, 99999);
+        row("7 / 2", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "1.0");
+        row("2.5 for 7 / 2", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "2.5", "1", P::None, false);
+        row("wrong remainder", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, false);
+        row("answer first", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber,
             false);
-        row("remainder not a number", "00010", seven, "7 / 2 = 3 r 1", 3, "3|1x",
+        row("remainder empty", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "",
+            P::RemainderMissing, false);
+        row("remainder not a number", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "1x",
             P::RemainderNotNumber);
-        row("divisor redrawn", "00011", {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1|2");
-        row("divisor 1", "00010", {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6|0");
-        row("dividend 0", "00010", {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0|0");
-        row("nothing ticked", "00001", {0.5}, "", 0, "");
-        row("greyed only", "22200", {0.5}, "", 0, "");
-        row("largest 0", "01000", {0.5}, "", 0, "", P::None, true, "0");
+        row("divisor redrawn", {O::Division}, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2");
+        row("divisor 1", {O::Division}, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0");
+        row("dividend 0", {O::Division}, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0");
+        row("no operation", {}, {0.5}, "", 0, "", "");
     }
 
     void practice()
     {
-        QFETCH(QString, checks);
-        QFETCH(QString, largest);
+        QFETCH(QList<Operation>, operations);
+        QFETCH(double, largest);
+        QFETCH(bool, allowNegative);
         QFETCH(QList<double>, draws);
         QFETCH(QString, question);
         QFETCH(int, drawn);
-        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, remainder);
         QFETCH(AnswerProblem, problem);
         QFETCH(bool, right);
         auto *random = new ScriptedRandomSource(draws);
         PracticeSession session{std::unique_ptr<RandomSource>(random)};
-        session.setAllowNegative(checks[4] == '1');
-        OperationChoice choice;
-        for (int i = 0; i < operationCount; ++i) {
-            choice.checkValues[i] = checks[i].digitValue();
-            choice.largestTexts[i] = checks[i] == '0' ? "abc" : largest; // unticked: unread
-        }
-        const std::optional<Question> asked = session.newQuestion(choice, QLocale::c());
+        session.setAllowNegative(allowNegative);
+        PracticeChoice choice;
+        for (Operation op : operations)
+            choice.largest[indexOf(op)] = largest;
+        const std::optional<Question> asked = session.newQuestion(choice);
         QCOMPARE(asked ? written(*asked) : QString(), question);
         QCOMPARE(random->drawCount(), drawn);
         QCOMPARE(session.questionOpen(), bool(asked));
         if (!asked)
             return;
 
-        const QString answer = typed.section('|', 0, 0), remainder = typed.section('|', 1);
-        const AnswerProblem found = session.answerProblem(answer, remainder, QLocale::c());
-        QCOMPARE(int(found), int(problem));
+        QCOMPARE(session.answerProblem(answer, remainder, QLocale::c()), problem);
         const Verdict verdict = session.checkAnswer(answer, remainder);
         QCOMPARE(verdict.right, right);
+        QCOMPARE(session.tally().correctAnswers(), right ? 1 : 0);
+        QCOMPARE(session.tally().wrongAnswers(), right ? 0 : 1);
         QVERIFY(!session.questionOpen());
         const QString said = question.section(" = ", 1).replace(" r ", " remainder ");
         QCOMPARE(spokenVerdict(verdict), right ? "Right" : "Wrong, the answer is " + said);
@@ -140,8 +149,8 @@ private Q_SLOTS:
                  "Total questions = 1|Correct answers = 0|Wrong answers = 1|Score = 0.0%");
     }
 
-    // The leading number always reads a full stop; the whole-text check and
-    // the largest number follow the user's decimal separator. NaN: not a number.
+    // The leading number always reads a full stop; the whole-text check
+    // follows the user's decimal separator. NaN: not a number.
     void textRules_data()
     {
         QTest::addColumn<QString>("text");
@@ -152,12 +161,23 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(text.left(20))) << text << leading << value << de;
         };
         const double no = qQNaN();
-        for (const char *same : {"1", "99999", "0", "-5", "00005", " 7", "1E4", "+5 ", "1e-999"})
-            row(same, std::atof(same), std::atof(same), std::atof(same));
-        for (const char *point : {"0.5", "2.5", "99999.5"})
-            row(point, std::atof(point), std::atof(point), no);
-        for (const char *neither : {"12a", "", "   ", "-1e999", "100000x"})
-            row(neither, std::atof(neither), no, no);
+        row("1", 1, 1, 1);
+        row("99999", 99999, 99999, 99999);
+        row("0", 0, 0, 0);
+        row("-5", -5, -5, -5);
+        row("00005", 5, 5, 5);
+        row(" 7", 7, 7, 7);
+        row("1E4", 1e4, 1e4, 1e4);
+        row("+5 ", 5, 5, 5);
+        row("1e-999", 0, 0, 0);
+        row("0.5", 0.5, 0.5, no);
+        row("2.5", 2.5, 2.5, no);
+        row("99999.5", 99999.5, 99999.5, no);
+        row("12a", 12, no, no);
+        row("", 0, no, no);
+        row("   ", 0, no, no);
+        row("-1e999", -qInf(), no, no);
+        row("100000x", 100000, no, no);
         row("2,5", 2, no, 2.5);
         row("9,9e9", 9, no, 9.9e9);
         row(QString(100000, u'9'), qInf(), no, no);
@@ -191,8 +211,6 @@ private Q_SLOTS:
         QVERIFY2(same(LeadingNumber(text), leading), qPrintable(QString::number(leading)));
         QVERIFY(same(numberValue(text), whole));
         QCOMPARE(IsNumber(text), !std::isnan(whole));
-        const bool usable = whole >= 1 && whole <= 99999 && leading >= 1 && leading <= 99999;
-        QVERIFY(same(largestNumber(text), usable ? whole : qQNaN()));
     }
 };
 

@@ -7,7 +7,7 @@
 // one; under German, French and Spanish it comes from the translation, the
 // message box's button included. In every language each caption fits its
 // fixed-size control, the score panels at their longest too.
-#include "app/translations.h"
+#include "foundation/translations.h"
 #include "quiz/scoretally.h"
 #include "ui/about/aboutwindow.h"
 #include "windowfixture.h"

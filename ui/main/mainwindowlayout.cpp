@@ -6,6 +6,7 @@
 #include "appidentity.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
+#include "quiz/answercheck.h"
 #include "quiz/operation.h"
 #include "twostatecheckbox.h"
 #include "ui/common/appicons.h"
@@ -64,7 +65,7 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 {
     auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
     box->setAlignment(Qt::AlignCenter);
-    box->setUserMaxLength(10);
+    box->setUserMaxLength(answerMaxLength);
     return box;
 }
 
