@@ -73,7 +73,6 @@ QString unescapedValue(QByteArrayView raw)
         const char c = raw[i++];
         if (c == '"') {
             inQuotes = !inQuotes;
-            keep = text.size();
         } else if (c == ';' && !inQuotes) {
             break;
         } else if (c == '\\' && i < raw.size()) {

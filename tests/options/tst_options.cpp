@@ -112,8 +112,6 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
             qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
         m_path = QSettingsStore().location();
-        QVERIFY(m_path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-        QVERIFY(m_path.endsWith("/Tallyfox/Tallyfox.conf"));
         QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
     }
 
@@ -130,18 +128,16 @@ private Q_SLOTS:
              {"0", "2", "2", "1", "0", "0", "10", "10", "10", "10"});
         file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a",
              {"1", "0", "0", "0", "0", "1", "10", "10", "10", "10"});
-        file("greyed, emptied box", "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567",
-             {"1", "0", "0", "0", "2", "1", "10", "10", "", "1234567"});
-        file("comments, no =", ";txtMax1=9\njunk\ntxtMax1=7 ; 8",
-             {"1", "0", "0", "0", "0", "1", "10", "7", "10", "10"});
+        file("greyed, emptied box, comments, no =",
+             "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567\n;txtMax1=9\njunk\n txtMax1 = 7 ; 8",
+             {"1", "0", "0", "0", "2", "1", "10", "7", "", "1234567"});
         // Qt's own reader would reserve room for 2^31 strings for the first,
         // and run out of stack on the 100000 lists nested in each other.
-        file("typed values",
+        file("typed values, binary",
              "txtMax0=@Rect(1 2)\ntxtMax1=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\ntxtMax2="
              "@Variant(" +
-                 QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(100000) + ")",
-             {"1", "0", "0", "0", "0", "1", "10", "10", "10", "10"});
-        file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
+                 QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(100000) +
+                 QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
              {"1", "0", "0", "1", "0", "1", "10", "10", "10", "10"});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
         file("blanks, commas, quotes",

@@ -5,12 +5,13 @@
 // Tests of the practice engine without a window: the question draws with
 // their redraw rules, the checks and the exact judging of answers, the tally,
 // and the text rules every number typed or shown goes through. Run once more
-// under a German user locale (see CMakeLists.txt).
+// under a German user locale, Qt's and the C library's (see CMakeLists.txt).
 #include "quiz/numbertext.h"
 #include "quiz/practicesession.h"
 #include "tests/doubles/scriptedrandomsource.h"
 
 #include <QTest>
+#include <clocale>
 #include <cmath>
 
 Q_DECLARE_METATYPE(AnswerProblem)
@@ -54,40 +55,37 @@ private Q_SLOTS:
         QTest::addColumn<QString>("remainder");
         QTest::addColumn<AnswerProblem>("problem");
         QTest::addColumn<bool>("right");
-        const auto row = [](const char *name, const QList<Operation> &operations,
-                            const QList<double> &draws, const char *question, int drawn,
-                            const char *answer, const char *remainder, P problem = P::None,
-                            bool right = true, double largest = 10, bool allowNegative = false) {
+        const auto row = [](const char *name, const QList<Operation> &operations, double largest,
+                            bool allowNegative, const QList<double> &draws, const char *question,
+                            int drawn, const char *answer, const char *remainder, P problem,
+                            bool right) {
             QTest::newRow(name) << operations << largest << allowNegative << draws
                                 << QString(question) << drawn << QString(answer)
                                 << QString(remainder) << problem << right;
         };
         const QList<double> seven = {top, 0.65, 0.15}, twenty = {0.0, top, top};
-        const QList<Operation> all = {O::Addition, O::Subtraction, O::Multiplication, O::Division};
-        row("largest draws", all, twenty, "10 + 10 = 20", 3, "20.0", "x");
-        row("subtrahend one above", {O::Subtraction}, {0.3, 0.3, 0.4, 0.2}, "3 - 2 = 1", 4, "1",
-            "");
-        row("0 waits for 0", {O::Subtraction}, {0.3, 0.0, 0.5, 0.3, top, 0.05}, "0 - 0 = 0", 6, "0",
-            "");
-        row("negative allowed", {O::Subtraction}, {0.3, 0.3, 0.4}, "3 - 4 = -1", 3, " -1 ", "",
-            P::None, true, 10, true);
-        row("skips operations left out", {O::Multiplication}, {0.0, 0.3, 0.6, 0.2, 0.5},
-            "2 x 5 = 10", 5, "1E1", "");
-        row("99999 x 99999", {O::Multiplication}, {0.5, top, top}, "99999 x 99999 = 9999800001", 3,
-            "9999800001", "", P::None, true, 99999);
-        row("7 / 2", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "1.0");
-        row("2.5 for 7 / 2", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "2.5", "1", P::None, false);
-        row("wrong remainder", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, false);
-        row("answer first", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber,
-            false);
-        row("remainder empty", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "",
-            P::RemainderMissing, false);
-        row("remainder not a number", {O::Division}, seven, "7 / 2 = 3 r 1", 3, "3", "1x",
-            P::RemainderNotNumber);
-        row("divisor redrawn", {O::Division}, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2");
-        row("divisor 1", {O::Division}, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0");
-        row("dividend 0", {O::Division}, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0");
-        row("no operation", {}, {0.5}, "", 0, "", "");
+        const QList<Operation> all = {O::Addition, O::Subtraction, O::Multiplication, O::Division},
+                               sub = {O::Subtraction}, mul = {O::Multiplication},
+                               div = {O::Division};
+        const bool no = false, yes = true;
+        // clang-format off
+        row("largest draws",       all, 10, no,  twenty, "10 + 10 = 20", 3, "20.0", "x", P::None, yes);
+        row("subtrahend one above", sub, 10, no, {0.3, 0.3, 0.4, 0.2}, "3 - 2 = 1", 4, "1", "", P::None, yes);
+        row("0 waits for 0",       sub, 10, no, {0.3, 0.0, 0.5, 0.3, top, 0.05}, "0 - 0 = 0", 6, "0", "", P::None, yes);
+        row("negative allowed",    sub, 10, yes, {0.3, 0.3, 0.4}, "3 - 4 = -1", 3, " -1 ", "", P::None, yes);
+        row("skips operations left out", mul, 10, no, {0.0, 0.3, 0.6, 0.2, 0.5}, "2 x 5 = 10", 5, "1E1", "", P::None, yes);
+        row("99999 x 99999",       mul, 99999, no, {0.5, top, top}, "99999 x 99999 = 9999800001", 3, "9999800001", "", P::None, yes);
+        row("7 / 2",               div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1.0", P::None, yes);
+        row("2.5 for 7 / 2",       div, 10, no, seven, "7 / 2 = 3 r 1", 3, "2.5", "1", P::None, no);
+        row("wrong remainder",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, no);
+        row("answer first",        div, 10, no, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber, no);
+        row("remainder empty",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "", P::RemainderMissing, no);
+        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, yes);
+        row("divisor redrawn",     div, 10, no, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2", P::None, yes);
+        row("divisor 1",           div, 10, no, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0", P::None, yes);
+        row("dividend 0",          div, 10, no, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0", P::None, yes);
+        row("no operation",        {}, 10, no, {0.5}, "", 0, "", "", P::None, yes);
+        // clang-format on
     }
 
     void practice()
@@ -121,8 +119,6 @@ private Q_SLOTS:
         QCOMPARE(session.tally().correctAnswers(), right ? 1 : 0);
         QCOMPARE(session.tally().wrongAnswers(), right ? 0 : 1);
         QVERIFY(!session.questionOpen());
-        const QString said = question.section(" = ", 1).replace(" r ", " remainder ");
-        QCOMPARE(spokenVerdict(verdict), right ? "Right" : "Wrong, the answer is " + said);
     }
 
     // Halves of the score round up (6.25 to 6.3); the 32768th answer restarts
@@ -157,43 +153,40 @@ private Q_SLOTS:
         QTest::addColumn<double>("leading");
         QTest::addColumn<double>("value"); // with a decimal point
         QTest::addColumn<double>("valueDe");
-        const auto row = [](const QString &text, double leading, double value, double de) {
-            QTest::newRow(qPrintable(text.left(20))) << text << leading << value << de;
-        };
         const double no = qQNaN();
-        row("1", 1, 1, 1);
-        row("99999", 99999, 99999, 99999);
-        row("0", 0, 0, 0);
-        row("-5", -5, -5, -5);
-        row("00005", 5, 5, 5);
-        row(" 7", 7, 7, 7);
-        row("1E4", 1e4, 1e4, 1e4);
-        row("+5 ", 5, 5, 5);
-        row("1e-999", 0, 0, 0);
-        row("0.5", 0.5, 0.5, no);
-        row("2.5", 2.5, 2.5, no);
-        row("99999.5", 99999.5, 99999.5, no);
-        row("12a", 12, no, no);
-        row("", 0, no, no);
-        row("   ", 0, no, no);
-        row("-1e999", -qInf(), no, no);
-        row("100000x", 100000, no, no);
-        row("2,5", 2, no, 2.5);
-        row("9,9e9", 9, no, 9.9e9);
-        row(QString(100000, u'9'), qInf(), no, no);
-        row("5" + QString(QChar(0xDC00)), 5, no, no); // a lone surrogate
-        row(QStringLiteral("\u00A08"), 8, 8, 8);
-        // Long numbers the fuzzing found read wrongly: a tie between two
+        // A lone surrogate after a number, a no-break space before one. Long
+        // numbers the fuzzing found read wrongly: a tie between two
         // doubles broken far down, and exponents that long digit runs offset.
         const QString one = "1.00000000000000011102230246251565404236316680908203125";
         const QString half = "0.500000000000000055511151231257827021181583404541015625";
         const QString zeros(800, u'0');
-        row(one + zeros, 1, 1, no);
-        row(one + zeros + "1", std::nextafter(1.0, 2.0), std::nextafter(1.0, 2.0), no);
-        row(half + zeros + "1", std::nextafter(0.5, 1.0), std::nextafter(0.5, 1.0), no);
-        row("9007199254740993" + zeros + "1e-801", 0x1p53 + 2, 0x1p53 + 2, 0x1p53 + 2);
-        row("0." + QString(999999, u'0') + "1e1000005", 1e5, 1e5, no);
-        row("1" + QString(1000000, u'0') + "e-1000001", 0.1, 0.1, 0.1);
+        const double aboveOne = std::nextafter(1.0, 2.0), aboveHalf = std::nextafter(0.5, 1.0);
+        const struct
+        {
+            QString text;
+            double leading, value, valueDe;
+        } rows[] = {
+            // clang-format off
+            {"1", 1, 1, 1},          {"99999", 99999, 99999, 99999}, {"0", 0, 0, 0},
+            {"-5", -5, -5, -5},      {"00005", 5, 5, 5},             {" 7", 7, 7, 7},
+            {"1E4", 1e4, 1e4, 1e4},  {"+5 ", 5, 5, 5},               {"1e-999", 0, 0, 0},
+            {"0.5", 0.5, 0.5, no},   {"2.5", 2.5, 2.5, no},          {"99999.5", 99999.5, 99999.5, no},
+            {"12a", 12, no, no},     {"", 0, no, no},                {"   ", 0, no, no},
+            {"-1e999", -qInf(), no, no}, {"100000x", 100000, no, no},
+            {"2,5", 2, no, 2.5},     {"9,9e9", 9, no, 9.9e9},
+            {QString(100000, u'9'), qInf(), no, no},
+            {"5" + QString(QChar(0xDC00)), 5, no, no}, {QStringLiteral("\u00A08"), 8, 8, 8},
+            {one + zeros, 1, 1, no},
+            {one + zeros + "1", aboveOne, aboveOne, no},
+            {half + zeros + "1", aboveHalf, aboveHalf, no},
+            {"9007199254740993" + zeros + "1e-801", 0x1p53 + 2, 0x1p53 + 2, 0x1p53 + 2},
+            {"0." + QString(999999, u'0') + "1e1000005", 1e5, 1e5, no},
+            {"1" + QString(1000000, u'0') + "e-1000001", 0.1, 0.1, 0.1},
+            // clang-format on
+        };
+        for (const auto &row : rows)
+            QTest::newRow(qPrintable(row.text.left(20)))
+                << row.text << row.leading << row.value << row.valueDe;
     }
 
     void textRules()
@@ -204,6 +197,8 @@ private Q_SLOTS:
         QFETCH(double, valueDe);
         const bool german = qEnvironmentVariable("LC_ALL").startsWith("de");
         QCOMPARE(QLocale::system().decimalPoint(), german ? "," : ".");
+        QVERIFY2(std::localeconv()->decimal_point == QString(german ? "," : "."),
+                 "the C library's locale must match: ./scripts/test generates de_DE.UTF-8");
         const double whole = german ? valueDe : value;
         const auto same = [](std::optional<double> a, double b) {
             return a ? *a == b && std::signbit(*a) == std::signbit(b) : std::isnan(b);

@@ -11,8 +11,8 @@
 
 QFont designFont(double pointSize, bool bold)
 {
-    // Liberation Sans stands in for the classic Windows dialog face; it is
-    // installed with the program's packages. Any sans-serif face will do
+    // Liberation Sans, a plain sans-serif face, is installed with the
+    // program's packages. Any sans-serif face will do
     // where it is missing.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -58,6 +58,7 @@ void setBackColor(QWidget *box, const QColor &color)
     palette.setColor(QPalette::Base, color);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Disabled, QPalette::Text,
-                     contrastRatio(disabledGrey, color) >= 4.5 ? disabledGrey : QColor(Qt::black));
+                     contrastRatio(disabledGrey, color) >= readableContrast ? disabledGrey
+                                                                            : QColor(Qt::black));
     box->setPalette(palette);
 }

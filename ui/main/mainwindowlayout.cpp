@@ -26,15 +26,6 @@ constexpr double captionPointSize = 12;
 constexpr double numberPointSize = 18;
 constexpr double signPointSize = 24;
 
-template <typename Widget>
-Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    widget->setFont(font);
-    return widget;
-}
-
 QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
     auto *label = place(new QLabel(caption, parent), name, at, designFont(signPointSize));
