@@ -43,6 +43,8 @@ struct OptionCheck
     QList<Operation> failingBoxes;
     /// What the question is drawn from, when nothing is to be reported.
     std::optional<PracticeChoice> choice;
+
+    bool operator==(const OptionCheck &) const = default;
 };
 
 struct OptionValues
@@ -80,6 +82,8 @@ struct OptionValues
     /// Writes all ten keys and commits them. False when the store could not
     /// keep them.
     bool save(SettingsStore &store) const;
+
+    bool operator==(const OptionValues &) const = default;
 };
 
 /// The largest number that @p text sets, when it is usable: the whole text is

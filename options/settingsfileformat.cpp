@@ -169,6 +169,8 @@ QSettings::Format format()
 bool read(QIODevice &device, QSettings::SettingsMap &map)
 {
     QByteArray data = device.readAll();
+    if (data.startsWith("\xef\xbb\xbf")) // a UTF-8 byte order mark, as some editors write
+        data.remove(0, 3);
     data.replace('\r', '\n');
     QString group;
     for (const QByteArray &whole : data.split('\n')) {

