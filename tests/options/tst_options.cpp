@@ -104,7 +104,7 @@ private Q_SLOTS:
         file("typed values, binary",
              "txtMax0=@Rect(1 2)\ntxtMax1=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\ntxtMax2="
              "@Variant(" +
-                 QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(100000) +
+                 QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) +
                  QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
              {{1, 0, 0, 1}, 0, 1, {"10", "10", "10", "10"}});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
