@@ -136,7 +136,7 @@ QByteArray escapedValue(const QString &text)
             result += '\\';
             result += found->written;
             numericEscape = c == 0;
-        } else if (c >= 0x20 && !QChar::isSurrogate(c)) {
+        } else if (c >= 0x20 && !QChar::isSurrogate(c) && c != QChar::ByteOrderMark) {
             result += QStringView(value).sliced(i, 1).toUtf8();
             numericEscape = false;
         } else if (QChar::isHighSurrogate(c) && i + 1 < value.size() &&
@@ -144,7 +144,8 @@ QByteArray escapedValue(const QString &text)
             result += QStringView(value).sliced(i++, 2).toUtf8();
             numericEscape = false;
         } else {
-            // Control characters, and halves of a pair that UTF-8 cannot hold.
+            // Control characters, halves of a pair that UTF-8 cannot hold, and
+            // the byte order mark, which UTF-8 decoding drops where a run starts.
             result += "\\x" + QByteArray::number(c, 16);
             numericEscape = true;
         }
