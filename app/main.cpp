@@ -4,9 +4,9 @@
 
 // Starts the program: the main window, centred on the screen; closing it
 // ends the program.
-#include "app/translations.h"
 #include "appidentity.h"
 #include "commandline.h"
+#include "foundation/translations.h"
 #include "options/qsettingsstore.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"

@@ -9,7 +9,8 @@ set(tallyfox_program_dir ${CMAKE_INSTALL_LIBDIR}/tallyfox)
 
 # The program reads its pictures from its own folder, so they go beside it.
 install(TARGETS tallyfox RUNTIME DESTINATION ${tallyfox_program_dir})
-install(FILES assets/blank.jpg assets/right.jpg assets/wrong.jpg DESTINATION ${tallyfox_program_dir})
+list(TRANSFORM TALLYFOX_PICTURES PREPEND assets/ OUTPUT_VARIABLE tallyfox_picture_files)
+install(FILES ${tallyfox_picture_files} DESTINATION ${tallyfox_program_dir})
 
 # A relative link, so the installed tree can be moved (DESTDIR, packaging). The
 # program resolves the link through /proc/self/exe and still finds its pictures.
@@ -40,8 +41,3 @@ install(FILES assets/icons/tallyfox.svg
     RENAME ${TALLYFOX_APP_ID}.svg)
 
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)
-
-# A program started through a link must still find its pictures.
-if(TALLYFOX_BUILD_TESTS)
-    add_subdirectory(tests/install)
-endif()

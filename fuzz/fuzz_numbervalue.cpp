@@ -2,15 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Fuzzes IsNumber and numberValue in the locale the first input byte picks,
-// and the rules built on them: a number is finite, keeps its value with
-// blanks around it, agrees with LeadingNumber where the separator is the full
-// stop, and stops being a number with a letter added; a check-box Value and a
-// largest number come only from numbers.
+// Fuzzes IsNumber and numberValue in the locale the first input byte picks:
+// a number is finite, keeps its value with blanks around it, agrees with
+// LeadingNumber where the separator is the full stop, stops being a number
+// with a letter added, and reads back from its whole-number display text.
 #include "fuzzcheck.h"
-#include "options/storedvalues.h"
 #include "quiz/numbertext.h"
-#include "quiz/questiongenerator.h"
 
 #include <QLocale>
 
@@ -24,12 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QLocale &locale = locales[data[0] % 4];
     const QString text = fuzzText(data + 1, size - 1);
     const std::optional<double> value = numberValue(text, locale);
-    FUZZ_CHECK(IsNumber(text, locale) == value.has_value());
     FUZZ_CHECK(!IsNumber(text + QLatin1Char('x'), locale));
-    const std::optional<int> check = checkValueFromText(text, locale);
-    FUZZ_CHECK(!check || (value && std::fabs(*value - *check) <= 0.5 && *check <= 2));
-    if (const std::optional<double> largest = largestNumber(text, locale))
-        FUZZ_CHECK(largest == value && LeadingNumber(text) >= 1 && LeadingNumber(text) <= 99999);
     if (!value)
         return 0;
     FUZZ_CHECK(std::isfinite(*value));

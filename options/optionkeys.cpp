@@ -8,38 +8,51 @@ namespace {
 
 struct OptionEntry
 {
+    OptionKey key;
     const char *name;
     const char *defaultText;
 };
 
-// In the order of OptionKey.
 constexpr OptionEntry optionTable[] = {
-    {"chkOpt0", "1"},          {"chkOpt1", "0"},  {"chkOpt2", "0"},  {"chkOpt3", "0"},
-    {"chkAllowNegative", "0"}, {"chkScore", "1"}, {"txtMax0", "10"}, {"txtMax1", "10"},
-    {"txtMax2", "10"},         {"txtMax3", "10"},
+    {OptionKey::chkOpt0, "chkOpt0", "1"},
+    {OptionKey::chkOpt1, "chkOpt1", "0"},
+    {OptionKey::chkOpt2, "chkOpt2", "0"},
+    {OptionKey::chkOpt3, "chkOpt3", "0"},
+    {OptionKey::chkAllowNegative, "chkAllowNegative", "0"},
+    {OptionKey::chkScore, "chkScore", "1"},
+    {OptionKey::txtMax0, "txtMax0", "10"},
+    {OptionKey::txtMax1, "txtMax1", "10"},
+    {OptionKey::txtMax2, "txtMax2", "10"},
+    {OptionKey::txtMax3, "txtMax3", "10"},
 };
-static_assert(std::size(optionTable) == allOptionKeys.size());
+
+// A key's row is found at the key's value; the build fails if a row is out
+// of place.
+constexpr bool eachRowAtItsKey()
+{
+    for (std::size_t i = 0; i < std::size(optionTable); ++i) {
+        if (static_cast<std::size_t>(optionTable[i].key) != i)
+            return false;
+    }
+    return std::size(optionTable) == static_cast<std::size_t>(OptionKey::txtMax3) + 1;
+}
+static_assert(eachRowAtItsKey());
+
+const OptionEntry &entry(OptionKey key)
+{
+    return optionTable[static_cast<std::size_t>(key)];
+}
 
 } // namespace
 
-OptionKey checkKey(Operation op)
-{
-    return static_cast<OptionKey>(static_cast<int>(OptionKey::chkOpt0) + indexOf(op));
-}
-
-OptionKey largestNumberKey(Operation op)
-{
-    return static_cast<OptionKey>(static_cast<int>(OptionKey::txtMax0) + indexOf(op));
-}
-
 QString keyName(OptionKey key)
 {
-    return QLatin1String(optionTable[static_cast<std::size_t>(key)].name);
+    return QLatin1String(entry(key).name);
 }
 
 QString defaultText(OptionKey key)
 {
-    return QLatin1String(optionTable[static_cast<std::size_t>(key)].defaultText);
+    return QLatin1String(entry(key).defaultText);
 }
 
 QString optionsGroup()

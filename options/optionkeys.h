@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The ten saved options: their keys in the "Options" group and their
-// defaults for a first run, looked up by name, never by position.
+// defaults for a first run, looked up by the key.
 #pragma once
 
 #include "quiz/operation.h"
@@ -25,18 +25,13 @@ enum class OptionKey
     txtMax3,
 };
 
-/// Every key, in the order the options are read and written.
-inline constexpr std::array<OptionKey, 10> allOptionKeys = {
-    OptionKey::chkOpt0,          OptionKey::chkOpt1,  OptionKey::chkOpt2, OptionKey::chkOpt3,
-    OptionKey::chkAllowNegative, OptionKey::chkScore, OptionKey::txtMax0, OptionKey::txtMax1,
-    OptionKey::txtMax2,          OptionKey::txtMax3,
-};
+/// The key of each operation's check box, by operation.
+inline constexpr std::array<OptionKey, operationCount> checkKeys = {
+    OptionKey::chkOpt0, OptionKey::chkOpt1, OptionKey::chkOpt2, OptionKey::chkOpt3};
 
-/// The key of an operation's check box ("chkOpt0".."chkOpt3").
-OptionKey checkKey(Operation op);
-
-/// The key of an operation's largest-number box ("txtMax0".."txtMax3").
-OptionKey largestNumberKey(Operation op);
+/// The key of each operation's largest-number box, by operation.
+inline constexpr std::array<OptionKey, operationCount> largestNumberKeys = {
+    OptionKey::txtMax0, OptionKey::txtMax1, OptionKey::txtMax2, OptionKey::txtMax3};
 
 /// The key's name in the settings file, e.g. "chkAllowNegative".
 QString keyName(OptionKey key);

@@ -13,15 +13,24 @@ QSettingsStore::QSettingsStore()
                  AppIdentity::title())
 {}
 
-QString QSettingsStore::read(const QString &key, const QString &defaultText)
+namespace {
+
+QString path(OptionKey key)
 {
-    // The file format holds texts only; a key it could not read is absent.
-    return m_settings.value(optionsGroup() + QLatin1Char('/') + key, defaultText).toString();
+    return optionsGroup() + QLatin1Char('/') + keyName(key);
 }
 
-void QSettingsStore::write(const QString &key, const QString &text)
+} // namespace
+
+QString QSettingsStore::read(OptionKey key)
 {
-    m_settings.setValue(optionsGroup() + QLatin1Char('/') + key, text);
+    // The file format holds texts only; a key it could not read is absent.
+    return m_settings.value(path(key), defaultText(key)).toString();
+}
+
+void QSettingsStore::write(OptionKey key, const QString &text)
+{
+    m_settings.setValue(path(key), text);
 }
 
 bool QSettingsStore::commit()

@@ -16,8 +16,8 @@ public:
     /// The store of organisation and application "Tallyfox".
     QSettingsStore();
 
-    QString read(const QString &key, const QString &defaultText) override;
-    void write(const QString &key, const QString &text) override;
+    QString read(OptionKey key) override;
+    void write(OptionKey key, const QString &text) override;
     bool commit() override;
     QString location() const override;
 

@@ -5,6 +5,8 @@
 // The per-user store the options are kept in between runs.
 #pragma once
 
+#include "optionkeys.h"
+
 #include <QString>
 
 class SettingsStore
@@ -12,12 +14,13 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
 
-    /// The text stored under @p key in the options group, or @p defaultText
-    /// when nothing is stored there. A stored empty text comes back empty.
-    virtual QString read(const QString &key, const QString &defaultText) = 0;
+    /// The text stored under @p key in the options group, or the key's
+    /// default when nothing is stored there. A stored empty text comes back
+    /// empty.
+    virtual QString read(OptionKey key) = 0;
 
     /// Stores @p text under @p key, replacing any earlier value.
-    virtual void write(const QString &key, const QString &text) = 0;
+    virtual void write(OptionKey key, const QString &text) = 0;
 
     /// Makes the writes lasting. False when they could not be stored.
     virtual bool commit() = 0;

@@ -11,6 +11,10 @@
 #include <QLocale>
 #include <QString>
 
+/// The most characters the user can type into an answer box: the digits of
+/// the largest answer, 99999 x 99999 = 9999800001.
+inline constexpr int answerMaxLength = 10;
+
 /// Why a typed answer cannot be judged yet, in the order the checks run.
 enum class AnswerProblem
 {

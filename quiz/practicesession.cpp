@@ -13,29 +13,22 @@ PracticeSession::PracticeSession(std::unique_ptr<RandomSource> random)
                       : std::make_unique<DefaultRandomSource>(DefaultRandomSource::timeOfDaySeed()))
 {}
 
-std::optional<Question> PracticeSession::newQuestion(const OperationChoice &choice,
-                                                     const QLocale &locale)
+std::optional<Question> PracticeSession::newQuestion(const PracticeChoice &choice)
 {
     std::array<bool, operationCount> enabled{};
     for (std::size_t i = 0; i < enabled.size(); ++i)
-        enabled[i] = choice.checkValues[i] == 1;
-    for (std::size_t i = 0; i < enabled.size(); ++i) {
-        if (enabled[i] && !largestNumber(choice.largestTexts[i], locale))
-            return std::nullopt;
-    }
+        enabled[i] = choice.largest[i].has_value();
     const std::optional<Operation> op = PickOperation(enabled, *m_random);
     if (!op)
         return std::nullopt;
 
-    const double largest =
-        *largestNumber(choice.largestTexts[static_cast<std::size_t>(indexOf(*op))], locale);
+    const double largest = *choice.largest[static_cast<std::size_t>(indexOf(*op))];
     const Question drawn = drawQuestion(*op, largest, m_allowNegative, *m_random);
     // The remainder of the last division is kept while other operations follow.
     const double lastRemainder = m_question.expectedRemainder;
     m_question = drawn;
     if (*op != Operation::Division)
         m_question.expectedRemainder = lastRemainder;
-    m_enabled = enabled;
     m_questionOpen = true;
     return m_question;
 }

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // One practice run: the tally, the question on screen and the rule for
-// negative answers. The main window copies its option controls in and shows
+// negative answers. The main window hands in the checked options and shows
 // what comes back; every decision of the practice is taken here.
 #pragma once
 
@@ -19,13 +19,13 @@
 #include <memory>
 #include <optional>
 
-/// What the options panel holds when a question is asked for.
-struct OperationChoice
+/// What a question is drawn from: each operation in use with its largest
+/// number (1 to 99999, not necessarily whole), nothing for the others.
+struct PracticeChoice
 {
-    /// chkOpt Values: 0 unticked, 1 ticked, 2 greyed. Only 1 enables an operation.
-    std::array<int, operationCount> checkValues{};
-    /// The largest-number texts, as typed.
-    std::array<QString, operationCount> largestTexts;
+    std::array<std::optional<double>, operationCount> largest;
+
+    bool operator==(const PracticeChoice &) const = default;
 };
 
 /// The outcome of judging an answer.
@@ -72,15 +72,10 @@ public:
     /// question: an addition with every value 0.
     const Question &question() const { return m_question; }
 
-    /// Which operations the last question was drawn from.
-    const std::array<bool, operationCount> &operationEnabled() const { return m_enabled; }
-
-    /// Draws the next question from the ticked operations, each with the
-    /// largest number of its box, and opens it. Nothing, and no change, when
-    /// no operation is ticked or a ticked operation's largest number is not
-    /// usable (the option check reports both before a question is asked for).
-    std::optional<Question> newQuestion(const OperationChoice &choice,
-                                        const QLocale &locale = QLocale::system());
+    /// Draws the next question from the operations of @p choice, each with
+    /// its largest number, and opens it. Nothing, and no change, when the
+    /// choice holds no operation.
+    std::optional<Question> newQuestion(const PracticeChoice &choice);
 
     /// Why the typed answer (and for a division the remainder) cannot be
     /// judged yet; AnswerProblem::None when it can.
@@ -96,6 +91,5 @@ private:
     ScoreTally m_tally;
     bool m_allowNegative = false;
     bool m_questionOpen = false;
-    std::array<bool, operationCount> m_enabled{};
     Question m_question;
 };

@@ -4,8 +4,6 @@
 
 #include "questiongenerator.h"
 
-#include "numbertext.h"
-
 #include <cmath>
 #include <cstdint>
 
@@ -101,17 +99,4 @@ Question drawQuestion(Operation op, double largest, bool allowNegative, RandomSo
     }
     computeAnswer(q);
     return q;
-}
-
-std::optional<double> largestNumber(const QString &text, const QLocale &locale)
-{
-    const std::optional<double> whole = numberValue(text, locale);
-    if (!whole)
-        return std::nullopt;
-    const auto inRange = [](double value) {
-        return value >= smallestLargestNumber && value <= biggestLargestNumber;
-    };
-    if (!inRange(LeadingNumber(text)) || !inRange(*whole))
-        return std::nullopt;
-    return *whole;
 }

@@ -9,8 +9,6 @@
 #include "operation.h"
 #include "randomsource.h"
 
-#include <QLocale>
-#include <QString>
 #include <array>
 #include <optional>
 
@@ -40,15 +38,3 @@ std::optional<Operation> PickOperation(const std::array<bool, operationCount> &e
 /// The answer is a + b, a - b, a x b, or for a division the whole quotient
 /// Int(a / b) and the remainder a mod b.
 Question drawQuestion(Operation op, double largest, bool allowNegative, RandomSource &random);
-
-/// The bounds of a largest number, both allowed.
-inline constexpr double smallestLargestNumber = 1;
-inline constexpr double biggestLargestNumber = 99999;
-
-/// The largest number that @p text sets, when it is usable: the whole text is
-/// one number in @p locale (IsNumber), and both the number it starts with
-/// (LeadingNumber) and its whole value lie from 1 to 99999. "2.5" and " 7"
-/// are usable; "12a", "0" and the empty text are not, and neither is
-/// "9,9e9" in a decimal-comma locale, which starts with 9 but stands for
-/// 9.9 billion. The option check and the question draw both use this rule.
-std::optional<double> largestNumber(const QString &text, const QLocale &locale = QLocale::system());

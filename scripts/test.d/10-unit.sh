@@ -5,6 +5,7 @@
 # The regular build, warnings as errors, and every CTest test.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
+ensure_german_locale
 ensure_packages "${build_packages[@]}"
 
 build="$TALLYFOX_ROOT/build-test"

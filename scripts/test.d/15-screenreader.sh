@@ -9,6 +9,7 @@
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
+ensure_german_locale
 
 build="$TALLYFOX_ROOT/build-test"
 if [ ! -f "$build/build.ninja" ]; then

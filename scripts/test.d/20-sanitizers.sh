@@ -7,6 +7,7 @@
 # finding stops the test that made it, so the stage fails.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
+ensure_german_locale
 ensure_packages "${build_packages[@]}" clang libclang-rt-14-dev
 
 build="$TALLYFOX_ROOT/build-asan"

@@ -29,7 +29,7 @@ tidy_files() {
     echo "clang-tidy over $(wc -l <"$1/tidy-files.txt") files of $(basename "$1")"
     xargs -a "$1/tidy-files.txt" -r -P 2 -n 1 clang-tidy -p "$1" --quiet >>"$tidy_log" 2>&1 || status=1
 }
-folders='app|quiz|options|ui|tests'
+folders='foundation|app|quiz|options|ui|tests'
 tidy_files "$build" "$folders"
 # The fuzz targets, when stage 30 has built them.
 if [ -f "$TALLYFOX_ROOT/build-fuzz/compile_commands.json" ]; then

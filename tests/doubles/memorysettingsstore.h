@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A settings store held in memory, for tests.
+// A settings store held in memory, for tests, its values by key name as a
+// file holds them.
 #pragma once
 
 #include "options/settingsstore.h"
@@ -12,11 +13,8 @@
 class MemorySettingsStore final : public SettingsStore
 {
 public:
-    QString read(const QString &key, const QString &fallback) override
-    {
-        return values.value(key, fallback);
-    }
-    void write(const QString &key, const QString &text) override { values.insert(key, text); }
+    QString read(OptionKey key) override { return values.value(keyName(key), defaultText(key)); }
+    void write(OptionKey key, const QString &text) override { values.insert(keyName(key), text); }
     bool commit() override { return ++commitCount > 0 && !failCommit; }
     QString location() const override { return QStringLiteral("memory"); }
 

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Prints the program folder as the program itself finds it; run by check-launcherlink.sh.
-#include "app/programfolder.h"
+#include "foundation/programfolder.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

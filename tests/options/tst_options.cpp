@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Tests of the options: the check made before each new question, and the
-// real settings file under damage and hostile texts. Every
-// file loads without a crash, keeps the keys that can be read, and after the
-// next save reads back whole, by the store and by Qt's own INI reader alike.
-#include "options/optionvalidation.h"
+// real settings file under damage and hostile texts. Every file loads without
+// a crash, keeps the keys that can be read, and after the next save reads back
+// whole, by this program's reader and by Qt's own INI reader alike.
+#include "options/optionvalues.h"
 #include "options/qsettingsstore.h"
-#include "options/storedvalues.h"
+#include "options/settingsfileformat.h"
+#include "tests/doubles/memorysettingsstore.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,33 +17,6 @@
 #include <QTest>
 
 namespace {
-
-const QStringList names = {"chkOpt0",  "chkOpt1", "chkOpt2", "chkOpt3", "chkAllowNegative",
-                           "chkScore", "txtMax0", "txtMax1", "txtMax2", "txtMax3"};
-
-QStringList textsOf(const StoredOptions &options)
-{
-    QStringList texts;
-    for (int value : options.chkOpt)
-        texts << checkValueText(value);
-    texts << checkValueText(options.chkAllowNegative) << checkValueText(options.chkScore);
-    return texts << QStringList(options.txtMax.begin(), options.txtMax.end());
-}
-
-// The ten texts of a first run, with the keys changed as "key=text" says.
-QStringList expected(const QStringList &changes = {})
-{
-    QStringList texts = QString("1 0 0 0 0 1 10 10 10 10").split(' ');
-    for (const QString &change : changes)
-        texts[names.indexOf(change.section('=', 0, 0))] = change.section('=', 1);
-    return texts;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // QSettings shares what it parsed of a file across the process and parses it
 // again only when the file's time stamp changes, so each write gets its own.
@@ -68,38 +42,35 @@ class TestOptions : public QObject
 private Q_SLOTS:
     // A box is checked when its operation is ticked (Value 1) and fails when
     // its text is not a usable largest number; no operation ticked (greyed is
-    // not ticked) is reported too.
+    // not ticked) is reported too. Otherwise the ticked operations, each with
+    // its largest number, are what a question is drawn from.
     void panelCheck_data()
     {
-        QTest::addColumn<QString>("checks"); // chkOpt Values; 2 is greyed
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<int>>("problems"); // -1 no selection, then failing boxes
-        const auto row = [](const char *name, const char *checks, const QStringList &texts,
-                            const QList<int> &problems) {
-            QTest::newRow(name) << QString(checks) << texts << problems;
+        QTest::addColumn<OptionValues>("panel");
+        QTest::addColumn<OptionCheck>("outcome"); // no selection, failing boxes, choice
+        using O = Operation;
+        const auto none = std::nullopt;
+        const auto row = [](const char *name, const OptionValues &panel,
+                            const OptionCheck &outcome) {
+            QTest::newRow(name) << panel << outcome;
         };
-        row("bounds", "1111", {"1", "99999", "0", "100000"}, {2, 3});
-        row("not numbers", "1111", {"", "12a", "0.5", "2,5"}, {0, 1, 2, 3});
-        row("nothing ticked", "0000", {"abc", "", "0", "-1"}, {-1});
-        row("disabled box unread", "1110", {"10", "5", "7", "abc"}, {});
-        row("greyed only", "2200", {"10", "10", "abc", "abc"}, {-1});
-        row("greyed and ticked", "2100", {"10", "10", "10", "10"}, {});
+        row("bounds", {{1, 1, 1, 1}, 0, 0, {"1", "99999", "0", "100000"}},
+            {false, {O::Multiplication, O::Division}, none});
+        row("not numbers", {{1, 1, 1, 1}, 0, 0, {"", "12a", "0.5", "2,5"}},
+            {false, {O::Addition, O::Subtraction, O::Multiplication, O::Division}, none});
+        row("nothing ticked", {{0, 0, 0, 0}, 0, 0, {"abc", "", "0", "-1"}}, {true, {}, none});
+        row("unticked box unread", {{1, 1, 1, 0}, 0, 0, {"00005", " 7", "2.5", "abc"}},
+            {false, {}, PracticeChoice{{5.0, 7.0, 2.5, none}}});
+        row("greyed only", {{2, 2, 0, 0}, 0, 0, {"10", "10", "abc", "abc"}}, {true, {}, none});
+        row("greyed and ticked", {{2, 1, 0, 0}, 0, 0, {"abc", "99999", "10", "10"}},
+            {false, {}, PracticeChoice{{none, 99999.0, none, none}}});
     }
 
     void panelCheck()
     {
-        QFETCH(QString, checks);
-        QFETCH(QStringList, texts);
-        QFETCH(QList<int>, problems);
-        OptionPanelValues panel;
-        for (int i = 0; i < operationCount; ++i) {
-            panel.checkValues[i] = checks[i].digitValue();
-            panel.boxEnabled[i] = checks[i] == '1';
-            panel.largestTexts[i] = texts[i];
-        }
-        const OptionCheckOutcome outcome = checkOptions(panel, QLocale::c());
-        QCOMPARE((outcome.noSelection ? QList{-1} : QList<int>()) + outcome.failingBoxes, problems);
-        QCOMPARE(outcome.valid(), problems.isEmpty());
+        QFETCH(OptionValues, panel);
+        QFETCH(OptionCheck, outcome);
+        QVERIFY(panel.check(QLocale::c()) == outcome);
     }
 
     void initTestCase()
@@ -108,70 +79,73 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
             qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
         m_path = QSettingsStore().location();
-        QVERIFY(m_path.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-        QVERIFY(m_path.endsWith("/Tallyfox/Tallyfox.conf"));
         QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
     }
 
     void loadAndSave_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("loaded");
+        QTest::addColumn<OptionValues>("loaded"); // chkOpt, chkAllowNegative, chkScore, txtMax
         const auto file = [](const char *name, const QByteArray &bytes,
-                             const QStringList &changes) {
-            QTest::newRow(name) << bytes << expected(changes);
+                             const OptionValues &loaded) {
+            QTest::newRow(name) << bytes << loaded;
         };
         // A check-box text is one number rounded with ties to even; one that
         // gives no Value from 0 to 2 takes the key's default.
         file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
-             {"chkOpt0=0", "chkOpt1=2", "chkOpt2=2", "chkOpt3=1", "chkScore=0"});
-        file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a", {});
-        file("greyed, emptied box", "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567",
-             {"chkAllowNegative=2", "txtMax2=", "txtMax3=1234567"});
-        file("comments, no =", ";txtMax1=9\njunk\ntxtMax1=7 ; 8", {"txtMax1=7"});
-        file("typed values", "txtMax2=@Rect(1 2)\ntxtMax3=@Variant(x", {"txtMax3=@Variant(x"});
+             {{0, 2, 2, 1}, 0, 0, {"10", "10", "10", "10"}});
+        file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a",
+             {{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}});
+        file("greyed, emptied box, comments, no =",
+             "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567\n;txtMax1=9\njunk\n txtMax1 = 7 ; 8",
+             {{1, 0, 0, 0}, 2, 1, {"10", "7", "", "1234567"}});
         // Qt's own reader would reserve room for 2^31 strings for the first,
         // and run out of stack on the 100000 lists nested in each other.
-        file("variant of 2^31 strings", R"(txtMax1=@Variant(\0\0\0\xb\x7f\xff\xff\xff))", {});
-        file("variant nested deeply",
-             "txtMax2=@Variant(" + QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) + ")", {});
-        file("binary", QByteArrayLiteral("\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1"), {"chkOpt3=1"});
+        file("typed values, binary",
+             "txtMax0=@Rect(1 2)\ntxtMax1=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\ntxtMax2="
+             "@Variant(" +
+                 QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) +
+                 QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
+             {{1, 0, 0, 1}, 0, 1, {"10", "10", "10", "10"}});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
         file("blanks, commas, quotes",
              "txtMax0=\ntxtMax1=\"  7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
-             {"txtMax0=", "txtMax1=  7 ", "txtMax2=1, 2,3", "txtMax3=q\"\\"});
+             {{1, 0, 0, 0}, 0, 1, {"", "  7 ", "1, 2,3", "q\"\\"}});
         file("separators, header, @",
              "txtMax0=\"=5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=@@",
-             {"txtMax0==5;6#7", "txtMax1=[Options]", R"x(txtMax2=@Variant(\0))x", "txtMax3=@"});
+             {{1, 0, 0, 0}, 0, 1, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
         file("non-ASCII, controls, NUL",
              "txtMax0=\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\ntxtMax1=\\t1\\r\\n\\a\\x1\\x1f\n"
              "txtMax2=@String(\\0\\x31\\x32)",
-             {QStringLiteral("txtMax0=\u00e9\u20ac\U0001F600"), "txtMax1=\t1\r\n\a\x01\x1f",
-              "txtMax2=" + QString(QChar()) + "12"});
+             {{1, 0, 0, 0},
+              0,
+              1,
+              {QStringLiteral("\u00e9\u20ac\U0001F600"), "\t1\r\n\a\x01\x1f",
+               QString(QChar()) + "12", "10"}});
     }
 
-    // Load, save over the file, then read the file again with the store and
-    // with Qt's reader, from a copy that shares nothing the store parsed.
+    // Load and save over the file, then read copies of it with this program's
+    // reader and with Qt's: each key's text as saved, and the other group kept.
     void loadAndSave()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, loaded);
+        QFETCH(OptionValues, loaded);
         writeFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
-        {
-            QSettingsStore store;
-            const StoredOptions options = loadOptions(store);
-            QCOMPARE(textsOf(options), loaded);
-            QVERIFY(saveOptions(store, options));
+        QSettingsStore store;
+        QVERIFY(OptionValues::load(store) == loaded);
+        QVERIFY(loaded.save(store));
+        MemorySettingsStore texts; // each key's text, as saved
+        loaded.save(texts);
+        const QString copy = m_configDir.filePath(QTest::currentDataTag());
+        QVERIFY(QFile::copy(m_path, copy + ".conf") && QFile::copy(m_path, copy + ".ini"));
+        QSettings ours(copy + ".conf", SettingsFileFormat::format());
+        QSettings qt(copy + ".ini", QSettings::IniFormat);
+        for (const QSettings *reader : {&ours, &qt}) {
+            for (auto it = texts.values.cbegin(); it != texts.values.cend(); ++it)
+                QCOMPARE(reader->value("Options/" + it.key()), QVariant(it.value()));
+            QCOMPARE(reader->value("Other/kept"), QVariant("yes"));
+            QCOMPARE(reader->status(), QSettings::NoError);
         }
-        writeFile(m_path, readAll(m_path));
-        QSettingsStore reread;
-        QCOMPARE(textsOf(loadOptions(reread)), loaded);
-        writeFile(m_path + ".copy", readAll(m_path));
-        QSettings qtReader(m_path + ".copy", QSettings::IniFormat);
-        for (qsizetype i = 0; i < names.size(); ++i)
-            QCOMPARE(qtReader.value("Options/" + names[i]), QVariant(loaded[i]));
-        QCOMPARE(qtReader.value("Other/kept"), QVariant("yes"));
-        QCOMPARE(qtReader.status(), QSettings::NoError);
     }
 
     // A folder where the file should be: defaults, and a save that fails
@@ -183,8 +157,9 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_path + "/inside"));
         {
             QSettingsStore store;
-            QCOMPARE(textsOf(loadOptions(store)), expected());
-            QVERIFY(!saveOptions(store, StoredOptions{}));
+            QVERIFY(OptionValues::load(store) ==
+                    OptionValues({{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}}));
+            QVERIFY(!OptionValues().save(store));
         }
         QVERIFY(QFileInfo(m_path + "/inside").isDir());
         QVERIFY(QDir(m_path).removeRecursively());

@@ -8,7 +8,7 @@
 // message box's button included. In every language each caption fits its
 // fixed-size control, and so does the widest number each box can show, the
 // score panels at their longest too.
-#include "app/translations.h"
+#include "foundation/translations.h"
 #include "quiz/scoretally.h"
 #include "ui/about/aboutwindow.h"
 #include "windowfixture.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds frmAbout from its design table; positions and sizes are given in twips.
+// Builds frmAbout and its controls; positions and sizes are given in twips.
 #include "aboutwindow.h"
 
 #include "appidentity.h"
@@ -20,10 +20,8 @@ namespace {
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(designFont(12, true));
+    auto *label =
+        place(new QLabel(text, parent), QLatin1String(name), geometry, designFont(12, true));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
@@ -68,13 +66,14 @@ AboutWindow::AboutWindow(QWidget *parent)
 
     auto *lblTitle =
         addLabel(this, "lblTitle", AppIdentity::title(), twipsRect(1050, 240, 3885, 360));
-    // Black on the window's own colour, as designed; under a dark desktop
+    // Black on the window's own colour; under a dark desktop
     // theme, where black would not read, the theme's text colour instead.
     const QColor black(0, 0, 0);
     const QColor background = palette().color(QPalette::Window);
     setColours(lblTitle,
-               contrastRatio(black, background) >= 4.5 ? black
-                                                       : palette().color(QPalette::WindowText),
+               contrastRatio(black, background) >= readableContrast
+                   ? black
+                   : palette().color(QPalette::WindowText),
                QColor());
     lblVersion = addLabel(this, "lblVersion", QString(), twipsRect(1080, 600, 3885, 345));
 

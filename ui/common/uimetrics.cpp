@@ -11,10 +11,9 @@
 
 QFont designFont(double pointSize, bool bold)
 {
-    // Liberation Sans stands in for the classic Windows dialog face, and the
-    // fixed layout is measured in it: the package depends on it. Another
-    // sans-serif face is only a fallback, in which long captions and
-    // five-digit numbers may not fit.
+    // The fixed layout is measured in Liberation Sans, so the package depends
+    // on it. Another sans-serif face is only a fallback, in which long
+    // captions and five-digit numbers may not fit.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
@@ -59,6 +58,7 @@ void setBackColor(QWidget *box, const QColor &color)
     palette.setColor(QPalette::Base, color);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Disabled, QPalette::Text,
-                     contrastRatio(disabledGrey, color) >= 4.5 ? disabledGrey : QColor(Qt::black));
+                     contrastRatio(disabledGrey, color) >= readableContrast ? disabledGrey
+                                                                            : QColor(Qt::black));
     box->setPalette(palette);
 }

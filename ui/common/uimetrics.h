@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Turning the window design's measures into Qt's: twips to pixels, the
-// design's font, and the fixed colours of text boxes and labels.
+// The windows' measures and look: twips to pixels, placing a control, the
+// windows' font, and the fixed colours of text boxes and labels.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -33,5 +34,19 @@ QFont designFont(double pointSize, bool bold = false);
 void setBackColor(QWidget *box, const QColor &color);
 
 /// The contrast ratio of two colours, from 1 to 21, by their relative
-/// luminance as the web accessibility guidelines define it. Text needs 4.5.
+/// luminance as the web accessibility guidelines define it.
 double contrastRatio(const QColor &a, const QColor &b);
+
+/// The least contrast ratio at which text reads on its background.
+inline constexpr double readableContrast = 4.5;
+
+/// Names a control (its objectName, which tests find it by), puts it at
+/// @p geometry and gives it @p font.
+template <typename Widget>
+Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    widget->setFont(font);
+    return widget;
+}

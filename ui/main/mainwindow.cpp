@@ -6,12 +6,10 @@
 // the question cycle driven by the answer button.
 #include "mainwindow.h"
 
-#include "app/programfolder.h"
 #include "appidentity.h"
+#include "foundation/programfolder.h"
 #include "limitedlineedit.h"
-#include "options/optionvalidation.h"
 #include "options/settingsstore.h"
-#include "options/storedvalues.h"
 #include "quiz/numbertext.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
@@ -73,14 +71,12 @@ void MainWindow::Form_Load()
 
 void MainWindow::InitControls()
 {
-    for (std::size_t i = 0; i < operationCount; ++i) {
-        if (chkOpt[i]->value() == 0)
-            txtMax[i]->setEnabled(false);
-        txtMax[i]->setUserMaxLength(5);
-    }
-    chkAllowNegative->setEnabled(chkOpt[1]->value() == 1);
-    m_session.setAllowNegative(chkAllowNegative->value() == 1);
-    showScore(chkScore->value() != 0);
+    const OptionValues options = readOptions();
+    showOptionRules(options);
+    for (LimitedLineEdit *box : txtMax)
+        box->setUserMaxLength(largestNumberMaxLength);
+    m_session.setAllowNegative(options.allowNegative());
+    showScore(options.scoreShown());
     lblSign->clear();
     lblSign->setAccessibleName(QString());
     hideAnswerExtras();
@@ -88,25 +84,19 @@ void MainWindow::InitControls()
 
 void MainWindow::LoadSettings()
 {
-    const StoredOptions options = loadOptions(m_settings);
-    for (std::size_t i = 0; i < operationCount; ++i)
+    // Each control the load changes runs its handler, as a user's change does.
+    const OptionValues options = OptionValues::load(m_settings);
+    for (std::size_t i = 0; i < operationCount; ++i) {
         chkOpt[i]->setValue(options.chkOpt[i]);
+        txtMax[i]->setProgramText(options.txtMax[i]);
+    }
     chkAllowNegative->setValue(options.chkAllowNegative);
     chkScore->setValue(options.chkScore);
-    for (std::size_t i = 0; i < operationCount; ++i)
-        txtMax[i]->setProgramText(options.txtMax[i]);
 }
 
 void MainWindow::SaveSettings()
 {
-    StoredOptions options;
-    for (std::size_t i = 0; i < operationCount; ++i) {
-        options.chkOpt[i] = chkOpt[i]->value();
-        options.txtMax[i] = txtMax[i]->text();
-    }
-    options.chkAllowNegative = chkAllowNegative->value();
-    options.chkScore = chkScore->value();
-    if (!saveOptions(m_settings, options)) {
+    if (!readOptions().save(m_settings)) {
         warn(tr("Your options could not be saved to %1.\n"
                 "They will be as before at the next start.")
                  .arg(m_settings.location()),
@@ -131,16 +121,33 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 // ---- Options panel ---------------------------------------------------------
 
-void MainWindow::chkOpt_Click(int index)
+OptionValues MainWindow::readOptions() const
 {
-    const auto at = static_cast<std::size_t>(index);
-    txtMax[at]->setEnabled(chkOpt[at]->value() == 1);
-    chkAllowNegative->setEnabled(chkOpt[1]->value() == 1);
+    OptionValues options;
+    for (std::size_t i = 0; i < operationCount; ++i) {
+        options.chkOpt[i] = chkOpt[i]->value();
+        options.txtMax[i] = txtMax[i]->text();
+    }
+    options.chkAllowNegative = chkAllowNegative->value();
+    options.chkScore = chkScore->value();
+    return options;
+}
+
+void MainWindow::showOptionRules(const OptionValues &options)
+{
+    for (Operation op : allOperations)
+        txtMax[static_cast<std::size_t>(indexOf(op))]->setEnabled(options.ticked(op));
+    chkAllowNegative->setEnabled(options.allowNegativeEnabled());
+}
+
+void MainWindow::chkOpt_Click(int /*index*/)
+{
+    showOptionRules(readOptions());
 }
 
 void MainWindow::chkAllowNegative_Click()
 {
-    m_session.setAllowNegative(chkAllowNegative->value() == 1);
+    m_session.setAllowNegative(readOptions().allowNegative());
 }
 
 void MainWindow::txtMax_Change(int index)
@@ -150,9 +157,7 @@ void MainWindow::txtMax_Change(int index)
 
 void MainWindow::chkScore_Click()
 {
-    // Follows the tick, so a greyed box from the settings file that a click
-    // ticks keeps the score shown.
-    showScore(chkScore->value() != 0);
+    showScore(readOptions().scoreShown());
 }
 
 void MainWindow::showScore(bool show)
@@ -176,25 +181,18 @@ void MainWindow::UpdateScore()
         statusPanels[i]->setText(texts.at(static_cast<qsizetype>(i)));
 }
 
-bool MainWindow::ValidateOptions()
+std::optional<PracticeChoice> MainWindow::ValidateOptions()
 {
-    OptionPanelValues values;
-    for (std::size_t i = 0; i < operationCount; ++i) {
-        values.checkValues[i] = chkOpt[i]->value();
-        values.boxEnabled[i] = txtMax[i]->isEnabled();
-        values.largestTexts[i] = txtMax[i]->text();
-    }
-    const OptionCheckOutcome outcome = checkOptions(values);
-    if (outcome.noSelection)
+    const OptionCheck check = readOptions().check();
+    if (check.noSelection)
         warn(OptionMessages::noSelectionText(), OptionMessages::noSelectionTitle());
-    for (int index : outcome.failingBoxes) {
-        LimitedLineEdit *box = txtMax[static_cast<std::size_t>(index)];
-        box->setFocus();
+    for (Operation op : check.failingBoxes) {
+        LimitedLineEdit *box = txtMax[static_cast<std::size_t>(indexOf(op))];
         setBackColor(box, Qt::red);
-        box->setSelection(0, static_cast<int>(box->text().size()));
+        focusAndSelect(box);
         warn(OptionMessages::invalidEntryText(), OptionMessages::invalidEntryTitle());
     }
-    return outcome.valid();
+    return check.choice;
 }
 
 // ---- Question cycle --------------------------------------------------------
@@ -202,7 +200,8 @@ bool MainWindow::ValidateOptions()
 void MainWindow::cmdAnswer_Click()
 {
     if (!m_session.questionOpen()) {
-        if (!ValidateOptions() || !NewQuestion())
+        const std::optional<PracticeChoice> choice = ValidateOptions();
+        if (!choice || !NewQuestion(*choice))
             return;
         cmdAnswer->setText(tr("Check Answer"));
         // The last verdict goes with the last question.
@@ -230,16 +229,11 @@ void MainWindow::cmdAnswer_Click()
     m_announcer->announce(spoken);
 }
 
-bool MainWindow::NewQuestion()
+bool MainWindow::NewQuestion(const PracticeChoice &choice)
 {
-    OperationChoice choice;
-    for (std::size_t i = 0; i < operationCount; ++i) {
-        choice.checkValues[i] = chkOpt[i]->value();
-        choice.largestTexts[i] = txtMax[i]->text();
-    }
     const std::optional<Question> question = m_session.newQuestion(choice);
     if (!question)
-        return false; // the option check has already reported why
+        return false;
 
     // The answer box is described with the sum only once the focus has left
     // it (see connectHandlers); the remainder box is never focused here.

@@ -19,12 +19,14 @@
 // "Check Answer") it checks that the typed answer is present and numeric,
 // then judges it (CheckAnswer), which counts it and refreshes the status bar
 // (UpdateScore). The practice itself (tally, question, judging) is a
-// PracticeSession and the option rules live in the options code; this
-// window copies its controls into them and shows what comes back. The
-// options are held by the controls; they are loaded at start-up (Form_Load)
-// and saved on every close (Form_Unload).
+// PracticeSession and the options panel's rules and check are an
+// OptionValues; this window reads its option controls into one at once
+// (readOptions), and writes back what it says (showOptionRules, the failing
+// boxes, the choice a question is drawn from). The options are loaded at
+// start-up (Form_Load) and saved on every close (Form_Unload).
 #pragma once
 
+#include "options/optionvalues.h"
 #include "quiz/practicesession.h"
 #include "quiz/randomsource.h"
 
@@ -87,11 +89,13 @@ private:
     void itmAbout_Click();
 
     // The work.
-    bool ValidateOptions();
-    bool NewQuestion();
+    std::optional<PracticeChoice> ValidateOptions();
+    bool NewQuestion(const PracticeChoice &choice);
     Verdict CheckAnswer();
     void UpdateScore();
 
+    OptionValues readOptions() const;
+    void showOptionRules(const OptionValues &options);
     void showScore(bool show);
     void hideAnswerExtras();
     void showPicture(const QString &fileName, const QString &description);

@@ -6,6 +6,7 @@
 #include "appidentity.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
+#include "quiz/answercheck.h"
 #include "quiz/operation.h"
 #include "twostatecheckbox.h"
 #include "ui/common/announcer.h"
@@ -25,15 +26,6 @@ constexpr double optionsPointSize = 9.75;
 constexpr double captionPointSize = 12;
 constexpr double numberPointSize = 18;
 constexpr double signPointSize = 24;
-
-template <typename Widget>
-Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    widget->setFont(font);
-    return widget;
-}
 
 QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
@@ -65,7 +57,7 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 {
     auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
     box->setAlignment(Qt::AlignCenter);
-    box->setUserMaxLength(10);
+    box->setUserMaxLength(answerMaxLength);
     return box;
 }
 

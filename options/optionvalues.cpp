@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "optionvalues.h"
+
+#include "quiz/numbertext.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+namespace {
+
+std::size_t at(Operation op)
+{
+    return static_cast<std::size_t>(indexOf(op));
+}
+
+int storedCheckValue(SettingsStore &store, OptionKey key, const QLocale &locale)
+{
+    return checkValueFromText(store.read(key), locale)
+        .value_or(checkValueFromText(defaultText(key), locale).value_or(CheckValue::unticked));
+}
+
+} // namespace
+
+bool OptionValues::ticked(Operation op) const
+{
+    return chkOpt[at(op)] == CheckValue::ticked;
+}
+
+OptionCheck OptionValues::check(const QLocale &locale) const
+{
+    OptionCheck outcome;
+    PracticeChoice choice;
+    bool anyTicked = false;
+    for (Operation op : allOperations) {
+        if (!ticked(op))
+            continue;
+        anyTicked = true;
+        choice.largest[at(op)] = largestNumber(txtMax[at(op)], locale);
+        if (!choice.largest[at(op)])
+            outcome.failingBoxes.append(op);
+    }
+    outcome.noSelection = !anyTicked;
+    if (anyTicked && outcome.failingBoxes.isEmpty())
+        outcome.choice = choice;
+    return outcome;
+}
+
+OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
+{
+    OptionValues values;
+    for (Operation op : allOperations) {
+        values.chkOpt[at(op)] = storedCheckValue(store, checkKeys[at(op)], locale);
+        values.txtMax[at(op)] = store.read(largestNumberKeys[at(op)]);
+    }
+    values.chkAllowNegative = storedCheckValue(store, OptionKey::chkAllowNegative, locale);
+    values.chkScore = storedCheckValue(store, OptionKey::chkScore, locale);
+    return values;
+}
+
+bool OptionValues::save(SettingsStore &store) const
+{
+    for (Operation op : allOperations) {
+        store.write(checkKeys[at(op)], QString::number(chkOpt[at(op)]));
+        store.write(largestNumberKeys[at(op)], txtMax[at(op)]);
+    }
+    store.write(OptionKey::chkAllowNegative, QString::number(chkAllowNegative));
+    store.write(OptionKey::chkScore, QString::number(chkScore));
+    return store.commit();
+}
+
+std::optional<double> largestNumber(const QString &text, const QLocale &locale)
+{
+    const std::optional<double> whole = numberValue(text, locale);
+    const auto inRange = [](double value) {
+        return value >= smallestLargestNumber && value <= biggestLargestNumber;
+    };
+    if (!whole || !inRange(LeadingNumber(text)) || !inRange(*whole))
+        return std::nullopt;
+    return whole;
+}
+
+std::optional<int> checkValueFromText(const QString &text, const QLocale &locale)
+{
+    const std::optional<double> number = numberValue(text, locale);
+    if (!number)
+        return std::nullopt;
+    // nearbyint rounds ties to even in the default rounding mode.
+    const double rounded = std::nearbyint(*number);
+    if (rounded < CheckValue::unticked || rounded > CheckValue::greyed)
+        return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
+namespace OptionMessages {
+
+QString noSelectionTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "No selections made");
+}
+
+QString noSelectionText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must select at least 1 option to perform");
+}
+
+QString invalidEntryTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "Invalid Entry");
+}
+
+QString invalidEntryText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must enter a valid number in the range 1-99999");
+}
+
+} // namespace OptionMessages
