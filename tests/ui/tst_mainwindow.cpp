@@ -251,6 +251,34 @@ private Q_SLOTS:
         QCOMPARE(t.window.minimumSize(), t.window.maximumSize());
     }
 
+    // Under a dark desktop theme every fixed background has a readable text
+    // colour on it: the largest-number boxes white and red, enabled and
+    // disabled, and the number boxes.
+    void textIsReadableUnderADarkTheme()
+    {
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32)));
+        QStringList failing;
+        const auto check = [&](QWidget *w, QPalette::ColorGroup group, bool box) {
+            const QPalette &p = w->palette();
+            const double ratio =
+                contrastRatio(p.color(group, box ? QPalette::Text : QPalette::WindowText),
+                              p.color(group, box ? QPalette::Base : QPalette::Window));
+            if (ratio < readableContrast)
+                failing << QStringLiteral("%1 %2").arg(w->objectName()).arg(ratio, 0, 'f', 2);
+        };
+        WindowUnderTest t({0.1}, "chkOpt1=1 txtMax1=0");
+        t.act("txtMax0=12 cmdAnswer"); // txtMax1 fails and turns red
+        QCOMPARE(t.edit("txtMax1")->palette().color(QPalette::Base), QColor(Qt::red));
+        for (const char *box : {"txtMax0", "txtMax1", "txtMax2"})
+            for (auto group : {QPalette::Active, QPalette::Disabled})
+                check(t.get(box), group, true);
+        for (const char *label : {"lblNum1", "lblNum2", "lblAnswer1", "lblAnswer2"})
+            check(t.get(label), QPalette::Active, false);
+        QApplication::setPalette(original);
+        QVERIFY2(failing.isEmpty(), qPrintable(failing.join(", ")));
+    }
+
     // Alt+A opens the About window, modal; Return, keypad Enter and Escape
     // each close it.
     void aboutWindow()
