@@ -207,6 +207,8 @@ private Q_SLOTS:
         QCOMPARE(t.panels(),
                  "Total questions = 2|Correct answers = 1|Wrong answers = 1|Score = 50.0%");
         QVERIFY(t.messages.texts.isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(t.get("announcer"))->role(),
+                 QAccessible::Notification);
     }
 
     // A screen reader reads a box's whole text and selection: one run of
