@@ -35,7 +35,11 @@ MainWindow::MainWindow(SettingsStore &settings, UserMessages &messages,
     Form_Load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The focus moves while the window's widgets go, after this part of it.
+    disconnect(m_focusWatch);
+}
 
 void MainWindow::connectHandlers()
 {
@@ -52,7 +56,7 @@ void MainWindow::connectHandlers()
     // A pupil who comes back to the answer box hears the sum with it. Set
     // while the focus arrives with a new question, it would repeat what the
     // announcer says then.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
         if (old == txtUserAnswer && m_session.questionOpen())
             txtUserAnswer->setAccessibleDescription(spokenQuestion(m_session.question()));
     });

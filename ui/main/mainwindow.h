@@ -106,7 +106,8 @@ private:
     UserMessages &m_messages;
     PracticeSession m_session;
     bool m_unloaded = false;
-    Announcer *m_announcer = nullptr; // says each new sum and each verdict
+    Announcer *m_announcer = nullptr;     // says each new sum and each verdict
+    QMetaObject::Connection m_focusWatch; // gives the answer box its sum when left
 
     // Controls, named as in the window's design.
     QGroupBox *fraOptions = nullptr;
