@@ -23,7 +23,8 @@
 // OptionValues; this window reads its option controls into one at once
 // (readOptions), and writes back what it says (showOptionRules, the failing
 // boxes, the choice a question is drawn from). The options are loaded at
-// start-up (Form_Load) and saved on every close (Form_Unload).
+// start-up (Form_Load) and saved on every close (Form_Unload). Each new sum
+// and each verdict is also told to a screen reader through an Announcer.
 #pragma once
 
 #include "options/optionvalues.h"
