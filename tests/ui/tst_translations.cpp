@@ -11,8 +11,10 @@
 #include "foundation/translations.h"
 #include "quiz/scoretally.h"
 #include "ui/about/aboutwindow.h"
+#include "ui/common/uimetrics.h"
 #include "windowfixture.h"
 
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QStyleOptionButton>
@@ -71,6 +73,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         QCOMPARE(installTranslations(*QCoreApplication::instance()), language != "en");
+        // The layout is measured in this face; in another, texts do not fit.
+        QVERIFY2(QFontInfo(designFont(8)).family() == "Liberation Sans",
+                 "Liberation Sans (fonts-liberation2) is missing; ./scripts/test installs it");
     }
 
     // Texts of the main window, the About window, the message box's button
