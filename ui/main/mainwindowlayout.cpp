@@ -63,6 +63,13 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 
 } // namespace
 
+QString MainWindow::remainderSign()
+{
+    //: Written between the whole quotient and the remainder of a division, as
+    //: schools write it ("7 : 2 = 3 R 1"); at most 2 letters fit in the box
+    return tr("@", "sign between a quotient and its remainder");
+}
+
 void MainWindow::createControls()
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -123,6 +130,8 @@ void MainWindow::createOptionsFrame()
                            QStringLiteral("chkOpt") + index,
                            twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
         chkOpt[at]->setAccessibleName(operationName(op));
+        //: Short caption in front of the box for the largest number this operation
+        //: uses ("up to"); it must fit about 8 narrow letters
         lblMax[at] = place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
                            twipsRect(2040, rows[at].labelTop, 855, 255), font);
         // A pixel wider than the classic 615 twips, so that 99999 shows whole
@@ -155,6 +164,8 @@ void MainWindow::createQuizArea()
     // The sign's name is the spoken word ("plus"), set with each question.
     lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
                         twipsRect(6480, 720, 495, 495));
+    //: Spoken description of the box showing the sign of the sum (+, -, x, /):
+    //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
     lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1125, 495),
                         tr("Second number"));
@@ -163,8 +174,10 @@ void MainWindow::createQuizArea()
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
         answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
+    //: Spoken name of the box where the pupil types the result of the sum (for a
+    //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
-    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), QStringLiteral("@"),
+    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), remainderSign(),
                              twipsRect(11040, 720, 495, 495));
     lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder =
@@ -184,7 +197,7 @@ void MainWindow::createQuizArea()
 
     lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
+    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), remainderSign(),
                           twipsRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
     lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
