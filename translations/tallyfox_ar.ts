@@ -159,13 +159,13 @@ They will be as before at the next start.</source>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
         <source>Next Question</source>
         <translation>المسألة التالية</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="196"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>No answer judged yet</source>
         <translation>لم تُصحَّح أي إجابة بعد</translation>
     </message>
@@ -180,108 +180,108 @@ They will be as before at the next start.</source>
         <translation>إجابة خاطئة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="70"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="66"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
-        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); at most 2 letters fit in the box</extracomment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="82"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="94"/>
         <source>&amp;About</source>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="109"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="121"/>
         <source>Select Options</source>
         <translation>اختر الخيارات</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="135"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="150"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>حتى</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="141"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
         <source>1 to 99999</source>
         <translation>من 1 إلى 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="142"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="157"/>
         <source>Largest number for %1</source>
         <translation>%1: أكبر عدد</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="146"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Allow negative answers</source>
         <translation>السماح بناتج سالب</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>عرض النتيجة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="152"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Reset Score</source>
         <translation>تصفير</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="163"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
         <source>First number</source>
         <translation>العدد الأول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>إشارة العملية</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="171"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
         <source>Second number</source>
         <translation>العدد الثاني</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
         <source>equals</source>
         <translation>يساوي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="179"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>الناتج</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="182"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>remainder</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="185"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Enter the remainder</source>
         <translation>اكتب الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Remainder</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="191"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
         <source>Verdict</source>
         <translation>التصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>الناتج الصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Right remainder</source>
         <translation>الباقي الصحيح</translation>
     </message>

@@ -159,13 +159,13 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
         <source>Next Question</source>
         <translation>Volgende som</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="196"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>No answer judged yet</source>
         <translation>Nog geen antwoord nagekeken</translation>
     </message>
@@ -180,108 +180,108 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <translation>Fout antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="70"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="66"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
-        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); at most 2 letters fit in the box</extracomment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>r</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="82"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="94"/>
         <source>&amp;About</source>
         <translation>&amp;Over</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="109"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="121"/>
         <source>Select Options</source>
         <translation>Kies je instellingen</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="135"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="150"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>tot</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="141"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
         <source>1 to 99999</source>
         <translation>1 tot 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="142"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="157"/>
         <source>Largest number for %1</source>
         <translation>%1: grootste getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="146"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Allow negative answers</source>
         <translation>Antwoord onder 0 mag</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>Score laten zien</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="152"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Reset Score</source>
         <translation>Opnieuw</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="163"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
         <source>First number</source>
         <translation>Eerste getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Teken</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="171"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
         <source>Second number</source>
         <translation>Tweede getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
         <source>equals</source>
         <translation>is</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="179"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="182"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>remainder</source>
         <translation>rest</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="185"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Enter the remainder</source>
         <translation>Vul de rest in</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Remainder</source>
         <translation>Rest</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="191"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
         <source>Verdict</source>
         <translation>Beoordeling</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Het goede antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Right remainder</source>
         <translation>Goede rest</translation>
     </message>
@@ -291,12 +291,12 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
     <message>
         <location filename="../quiz/operation.cpp" line="13"/>
         <source>Addition</source>
-        <translation>Plussommen</translation>
+        <translation>Optellen</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="15"/>
         <source>Subtraction</source>
-        <translation>Minsommen</translation>
+        <translation>Aftrekken</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="17"/>

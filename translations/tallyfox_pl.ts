@@ -159,13 +159,13 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
         <source>Next Question</source>
         <translation>Nowe działanie</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="196"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>No answer judged yet</source>
         <translation>Jeszcze nic nie sprawdzono</translation>
     </message>
@@ -180,108 +180,108 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <translation>Zły wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="70"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="66"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
-        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); at most 2 letters fit in the box</extracomment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>r</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="82"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="94"/>
         <source>&amp;About</source>
         <translation>&amp;O programie</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="109"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="121"/>
         <source>Select Options</source>
         <translation>Wybierz ustawienia</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="135"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="150"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>do</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="141"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
         <source>1 to 99999</source>
         <translation>od 1 do 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="142"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="157"/>
         <source>Largest number for %1</source>
         <translation>%1: największa liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="146"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Allow negative answers</source>
         <translation>Także wyniki ujemne</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>Pokazuj punktację</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="152"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Reset Score</source>
         <translation>Od nowa</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="163"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
         <source>First number</source>
         <translation>Pierwsza liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Znak</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="171"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
         <source>Second number</source>
         <translation>Druga liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
         <source>equals</source>
         <translation>równa się</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="179"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="182"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>remainder</source>
         <translation>reszta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="185"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Enter the remainder</source>
         <translation>Wpisz resztę</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Remainder</source>
         <translation>Reszta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="191"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
         <source>Verdict</source>
         <translation>Ocena</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Poprawny wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Right remainder</source>
         <translation>Poprawna reszta</translation>
     </message>

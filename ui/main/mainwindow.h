@@ -72,8 +72,6 @@ private:
     void createStatusBar();
     void setDesignedTabOrder();
     void connectHandlers();
-    // The sign written between a quotient and its remainder, in the user's language.
-    static QString remainderSign();
 
     // Start-up and close.
     void Form_Load();

@@ -13,6 +13,8 @@
 #include "ui/common/appicons.h"
 #include "ui/common/uimetrics.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,6 +55,23 @@ QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const Q
     return label;
 }
 
+// The sign between a quotient and its remainder, as the user's schools write
+// it: a letter ("R"), or a short word set smaller until it fits its box.
+QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
+{
+    //: Written between the whole quotient and the remainder of a division, as
+    //: schools write it ("7 : 2 = 3 R 1"); one or two letters show large, a
+    //: longer word is set smaller to fit
+    const QString sign =
+        QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
+    QLabel *label = signLabel(parent, name, sign, at);
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(sign) > at.width())
+        font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
+    return label;
+}
+
 LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at)
 {
     auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
@@ -62,13 +81,6 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 }
 
 } // namespace
-
-QString MainWindow::remainderSign()
-{
-    //: Written between the whole quotient and the remainder of a division, as
-    //: schools write it ("7 : 2 = 3 R 1"); at most 2 letters fit in the box
-    return tr("@", "sign between a quotient and its remainder");
-}
 
 void MainWindow::createControls()
 {
@@ -116,9 +128,12 @@ void MainWindow::createOptionsFrame()
         int labelTop;
         int checkWidth;
     };
+    // The subtraction's box is 120 twips wider than the addition's and the
+    // division's, to the edge of its row's free room, so that a long name
+    // ("Odejmowanie") fits whole.
     constexpr std::array<Row, 4> rows = {{
         {600, 640, 1335},
-        {1080, 1120, 1455},
+        {1080, 1120, 1575},
         {2040, 2100, 1695},
         {2520, 2560, 1455},
     }};
@@ -177,8 +192,8 @@ void MainWindow::createQuizArea()
     //: Spoken name of the box where the pupil types the result of the sum (for a
     //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
-    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), remainderSign(),
-                             twipsRect(11040, 720, 495, 495));
+    lblRemainder =
+        remainderLabel(client, QStringLiteral("lblRemainder"), twipsRect(11040, 720, 495, 495));
     lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder =
         answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
@@ -197,8 +212,8 @@ void MainWindow::createQuizArea()
 
     lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), remainderSign(),
-                          twipsRect(11040, 2040, 495, 495));
+    lblAnsAnd =
+        remainderLabel(client, QStringLiteral("lblAnsAnd"), twipsRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
     lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
                            tr("Right remainder"));
