@@ -38,8 +38,9 @@ ensure_german_locale() {
     "${sudo[@]}" locale-gen
 }
 
-# What building the program needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
+# What building the program needs (Python writes the desktop entry and the
+# AppStream data in every language).
+build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a

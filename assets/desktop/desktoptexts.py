@@ -160,7 +160,8 @@ def build(template, output, definitions, ts_files):
     after = {}
     for text in template_texts(template, lines):
         for language, found in languages:
-            if text.source in found:
+            # A text a language keeps as it is (a name) needs no line of its own.
+            if found.get(text.source, text.source) != text.source:
                 after.setdefault(text.last, []).extend(text.lines(language, found[text.source]))
     written = []
     for number, line in enumerate(lines):
