@@ -153,29 +153,30 @@ They will be as before at the next start.</source>
 Al prossimo avvio saranno come prima.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="210"/>
+        <location filename="../ui/main/mainwindow.cpp" line="211"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Controlla</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
+        <location filename="../ui/main/mainwindow.cpp" line="229"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="226"/>
         <source>Next Question</source>
         <translation>Nuova operazione</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
+        <location filename="../ui/main/mainwindow.cpp" line="249"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>No answer judged yet</source>
         <translation>Nessuna risposta ancora valutata</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="267"/>
+        <location filename="../ui/main/mainwindow.cpp" line="268"/>
         <source>Right answer</source>
         <translation>Risposta giusta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="269"/>
+        <location filename="../ui/main/mainwindow.cpp" line="270"/>
         <source>Wrong answer</source>
         <translation>Risposta sbagliata</translation>
     </message>
@@ -213,75 +214,79 @@ Al prossimo avvio saranno come prima.</translation>
         <translation>%1: numero più grande</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="162"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Anche sotto lo zero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="165"/>
         <source>Show progressive score</source>
         <translation>Mostra il punteggio</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="170"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Azzera</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="181"/>
         <source>First number</source>
         <translation>Primo numero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="187"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Segno</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
         <source>Second number</source>
         <translation>Secondo numero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
         <source>equals</source>
         <translation>uguale</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Risultato</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
         <source>Enter the remainder</source>
         <translation>Scrivi il resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>Remainder</source>
         <translation>Resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Esito</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Il risultato giusto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="224"/>
         <source>Right remainder</source>
         <translation>Resto giusto</translation>
     </message>

@@ -153,29 +153,30 @@ They will be as before at the next start.</source>
 Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="210"/>
+        <location filename="../ui/main/mainwindow.cpp" line="211"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Sprawdź wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
+        <location filename="../ui/main/mainwindow.cpp" line="229"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="226"/>
         <source>Next Question</source>
         <translation>Nowe działanie</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
+        <location filename="../ui/main/mainwindow.cpp" line="249"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>No answer judged yet</source>
         <translation>Jeszcze nic nie sprawdzono</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="267"/>
+        <location filename="../ui/main/mainwindow.cpp" line="268"/>
         <source>Right answer</source>
         <translation>Dobry wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="269"/>
+        <location filename="../ui/main/mainwindow.cpp" line="270"/>
         <source>Wrong answer</source>
         <translation>Zły wynik</translation>
     </message>
@@ -213,75 +214,79 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <translation>%1: największa liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="162"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Także wyniki ujemne</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="165"/>
         <source>Show progressive score</source>
         <translation>Pokazuj punktację</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="170"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Od nowa</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="181"/>
         <source>First number</source>
         <translation>Pierwsza liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="187"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Znak</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
         <source>Second number</source>
         <translation>Druga liczba</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
         <source>equals</source>
         <translation>równa się</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>reszta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
         <source>Enter the remainder</source>
         <translation>Wpisz resztę</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>Remainder</source>
         <translation>Reszta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Ocena</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Poprawny wynik</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="224"/>
         <source>Right remainder</source>
         <translation>Poprawna reszta</translation>
     </message>

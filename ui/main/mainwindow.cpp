@@ -207,6 +207,7 @@ void MainWindow::cmdAnswer_Click()
         const std::optional<PracticeChoice> choice = ValidateOptions();
         if (!choice || !NewQuestion(*choice))
             return;
+        //: Button that judges the typed result of the sum; about 15 letters fit
         cmdAnswer->setText(tr("Check Answer"));
         // The last verdict goes with the last question.
         cmdAnswer->setAccessibleDescription(QString());

@@ -157,6 +157,7 @@ void MainWindow::createOptionsFrame()
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
 
+    //: Check box: a subtraction may come out below zero; about 20 letters fit
     chkAllowNegative =
         place(new TwoStateCheckBox(tr("Allow negative answers"), fraOptions),
               QStringLiteral("chkAllowNegative"), twipsRect(2040, 1440, 2415, 375), font);
@@ -164,6 +165,8 @@ void MainWindow::createOptionsFrame()
     chkScore = place(new TwoStateCheckBox(tr("Show progressive score"), fraOptions),
                      QStringLiteral("chkScore"), twipsRect(240, 3360, 2775, 375), font);
     chkScore->setAccessibleName(chkScore->text().remove(QLatin1Char('&')));
+    //: Button that starts the count of questions and answers again; about 11
+    //: letters fit
     cmdResetScore = place(new QPushButton(tr("Reset Score"), fraOptions),
                           QStringLiteral("cmdResetScore"), twipsRect(3000, 3360, 1335, 375), font);
     cmdResetScore->setAutoDefault(true);
@@ -194,6 +197,7 @@ void MainWindow::createQuizArea()
     txtUserAnswer->setAccessibleName(tr("Answer"));
     lblRemainder =
         remainderLabel(client, QStringLiteral("lblRemainder"), twipsRect(11040, 720, 495, 495));
+    //: Spoken name of the sign between the quotient and the remainder boxes
     lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder =
         answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
@@ -203,6 +207,7 @@ void MainWindow::createQuizArea()
     picAns = place(new QLabel(client), QStringLiteral("picAns"), twipsRect(7080, 1560, 1575, 1575),
                    font());
     picAns->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    //: Spoken name of the picture that shows a tick (right) or a cross (wrong)
     picAns->setAccessibleName(tr("Verdict"));
     // The designed picture: 12 x 12 pixels of flat light grey.
     QPixmap blank(12, 12);
