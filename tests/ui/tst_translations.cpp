@@ -28,7 +28,7 @@ const QString language = qEnvironmentVariable("TALLYFOX_TEST_LANGUAGE");
 // else the loaded translation of that English text.
 QString shown(const char *context, const char *english, const char *disambiguation = nullptr)
 {
-    const QString text = QCoreApplication::translate(context, english, disambiguation);
+    QString text = QCoreApplication::translate(context, english, disambiguation);
     if (language != "en" && text == QLatin1String(english))
         return QStringLiteral("(no translation of \"%1\")").arg(QLatin1String(english));
     return text;
