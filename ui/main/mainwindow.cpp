@@ -11,6 +11,7 @@
 #include "limitedlineedit.h"
 #include "options/settingsstore.h"
 #include "quiz/numbertext.h"
+#include "quiz/spokentexts.h"
 #include "twostatecheckbox.h"
 #include "ui/about/aboutwindow.h"
 #include "ui/common/announcer.h"
@@ -203,41 +204,20 @@ std::optional<PracticeChoice> MainWindow::ValidateOptions()
 
 void MainWindow::cmdAnswer_Click()
 {
-    if (!m_session.questionOpen()) {
-        const std::optional<PracticeChoice> choice = ValidateOptions();
-        if (!choice || !NewQuestion(*choice))
-            return;
-        cmdAnswer->setText(tr("Check Answer"));
-        // The last verdict goes with the last question.
-        cmdAnswer->setAccessibleDescription(QString());
-        txtUserAnswer->setFocus();
-        m_announcer->announce(spokenQuestion(m_session.question()));
+    if (m_session.questionOpen()) {
+        CheckAnswer();
         return;
     }
-
-    const AnswerProblem problem =
-        m_session.answerProblem(txtUserAnswer->text(), txtRemainder->text());
-    if (problem != AnswerProblem::None) {
-        warn(answerProblemMessage(problem), AppIdentity::title());
-        const bool remainder = problem == AnswerProblem::RemainderMissing ||
-                               problem == AnswerProblem::RemainderNotNumber;
-        focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
-        return;
-    }
-    const Verdict verdict = CheckAnswer();
-    cmdAnswer->setText(tr("Next Question"));
-    // The verdict is said at once; the button keeps it for a pupil who asks
-    // where the focus is.
-    const QString spoken = spokenVerdict(verdict);
-    cmdAnswer->setAccessibleDescription(spoken);
-    m_announcer->announce(spoken);
+    const std::optional<PracticeChoice> choice = ValidateOptions();
+    if (choice)
+        NewQuestion(*choice);
 }
 
-bool MainWindow::NewQuestion(const PracticeChoice &choice)
+void MainWindow::NewQuestion(const PracticeChoice &choice)
 {
     const std::optional<Question> question = m_session.newQuestion(choice);
     if (!question)
-        return false;
+        return;
 
     // The answer box is described with the sum only once the focus has left
     // it (see connectHandlers); the remainder box is never focused here.
@@ -257,12 +237,32 @@ bool MainWindow::NewQuestion(const PracticeChoice &choice)
     lblNum2->setText(wholeNumberText(question->second));
     txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
                                                     : QString());
-    return true;
+    cmdAnswer->setText(tr("Check Answer"));
+    // The last verdict goes with the last question.
+    cmdAnswer->setAccessibleDescription(QString());
+    txtUserAnswer->setFocus();
+    m_announcer->announce(spokenQuestion(*question));
 }
 
-Verdict MainWindow::CheckAnswer()
+void MainWindow::CheckAnswer()
 {
-    const Verdict verdict = m_session.checkAnswer(txtUserAnswer->text(), txtRemainder->text());
+    const AnswerOutcome outcome = m_session.answer(txtUserAnswer->text(), txtRemainder->text());
+    if (const auto *problem = std::get_if<AnswerProblem>(&outcome))
+        showAnswerProblem(*problem);
+    else
+        showVerdict(std::get<Verdict>(outcome));
+}
+
+void MainWindow::showAnswerProblem(AnswerProblem problem)
+{
+    warn(answerProblemMessage(problem), AppIdentity::title());
+    const bool remainder =
+        problem == AnswerProblem::RemainderMissing || problem == AnswerProblem::RemainderNotNumber;
+    focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
+}
+
+void MainWindow::showVerdict(const Verdict &verdict)
+{
     if (verdict.right) {
         showPicture(QStringLiteral("right.jpg"), tr("Right answer"));
     } else {
@@ -276,7 +276,12 @@ Verdict MainWindow::CheckAnswer()
         }
     }
     UpdateScore();
-    return verdict;
+    cmdAnswer->setText(tr("Next Question"));
+    // The verdict is said at once; the button keeps it for a pupil who asks
+    // where the focus is.
+    const QString spoken = spokenVerdict(verdict);
+    cmdAnswer->setAccessibleDescription(spoken);
+    m_announcer->announce(spoken);
 }
 
 void MainWindow::itmAbout_Click()

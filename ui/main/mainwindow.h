@@ -16,10 +16,10 @@
 // A press of cmdAnswer drives the practice. With no question open (caption
 // "Next Question") it validates the options (ValidateOptions) and, if they
 // pass, makes a question (NewQuestion); with a question open (caption
-// "Check Answer") it checks that the typed answer is present and numeric,
-// then judges it (CheckAnswer), which counts it and refreshes the status bar
-// (UpdateScore). The practice itself (tally, question, judging) is a
-// PracticeSession and the options panel's rules and check are an
+// "Check Answer") it hands the typed answer to the session once (CheckAnswer)
+// and shows what comes back: the problem with it, or the verdict
+// (showVerdict), which also refreshes the status bar (UpdateScore). The practice itself (tally,
+// question, judging) is a PracticeSession and the options panel's rules and check are an
 // OptionValues; this window reads its option controls into one at once
 // (readOptions), and writes back what it says (showOptionRules, the failing
 // boxes, the choice a question is drawn from). The options are loaded at
@@ -91,13 +91,15 @@ private:
 
     // The work.
     std::optional<PracticeChoice> ValidateOptions();
-    bool NewQuestion(const PracticeChoice &choice);
-    Verdict CheckAnswer();
+    void NewQuestion(const PracticeChoice &choice);
+    void CheckAnswer();
     void UpdateScore();
 
     OptionValues readOptions() const;
     void showOptionRules(const OptionValues &options);
     void showScore(bool show);
+    void showAnswerProblem(AnswerProblem problem);
+    void showVerdict(const Verdict &verdict);
     void hideAnswerExtras();
     void showPicture(const QString &fileName, const QString &description);
     void focusAndSelect(LimitedLineEdit *box);
