@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr CheckValue U = CheckValue::Unticked, T = CheckValue::Ticked, G = CheckValue::Greyed;
+
 // QSettings shares what it parsed of a file across the process and parses it
 // again only when the file's time stamp changes, so each write gets its own.
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -31,6 +33,31 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace
+
+// What QCOMPARE prints for the option types.
+char *toString(const OptionValues &v)
+{
+    QStringList boxes;
+    for (CheckValue box : v.chkOpt)
+        boxes << checkValueText(box);
+    const QStringList texts(v.txtMax.cbegin(), v.txtMax.cend());
+    return qstrdup(qPrintable(QStringLiteral("chkOpt %1, negative %2, score %3, txtMax \"%4\"")
+                                  .arg(boxes.join(' '), checkValueText(v.chkAllowNegative),
+                                       checkValueText(v.chkScore), texts.join("\", \""))));
+}
+
+char *toString(const OptionCheck &c)
+{
+    QStringList failing, choice;
+    for (Operation op : c.failingBoxes)
+        failing << operationName(op);
+    for (const std::optional<double> &largest :
+         c.choice ? c.choice->largest : decltype(c.choice->largest){})
+        choice << (largest ? QString::number(*largest) : "-");
+    return qstrdup(qPrintable(QStringLiteral("no selection %1, failing [%2], choice [%3]")
+                                  .arg(c.noSelection ? "yes" : "no", failing.join(", "),
+                                       c.choice ? choice.join(", ") : "none")));
+}
 
 class TestOptions : public QObject
 {
@@ -54,15 +81,15 @@ private Q_SLOTS:
                             const OptionCheck &outcome) {
             QTest::newRow(name) << panel << outcome;
         };
-        row("bounds", {{1, 1, 1, 1}, 0, 0, {"1", "99999", "0", "100000"}},
+        row("bounds", {{T, T, T, T}, U, U, {"1", "99999", "0", "100000"}},
             {false, {O::Multiplication, O::Division}, none});
-        row("not numbers", {{1, 1, 1, 1}, 0, 0, {"", "12a", "0.5", "2,5"}},
+        row("not numbers", {{T, T, T, T}, U, U, {"", "12a", "0.5", "2,5"}},
             {false, {O::Addition, O::Subtraction, O::Multiplication, O::Division}, none});
-        row("nothing ticked", {{0, 0, 0, 0}, 0, 0, {"abc", "", "0", "-1"}}, {true, {}, none});
-        row("unticked box unread", {{1, 1, 1, 0}, 0, 0, {"00005", " 7", "2.5", "abc"}},
+        row("nothing ticked", {{U, U, U, U}, U, U, {"abc", "", "0", "-1"}}, {true, {}, none});
+        row("unticked box unread", {{T, T, T, U}, U, U, {"00005", " 7", "2.5", "abc"}},
             {false, {}, PracticeChoice{{5.0, 7.0, 2.5, none}}});
-        row("greyed only", {{2, 2, 0, 0}, 0, 0, {"10", "10", "abc", "abc"}}, {true, {}, none});
-        row("greyed and ticked", {{2, 1, 0, 0}, 0, 0, {"abc", "99999", "10", "10"}},
+        row("greyed only", {{G, G, U, U}, U, U, {"10", "10", "abc", "abc"}}, {true, {}, none});
+        row("greyed and ticked", {{G, T, U, U}, U, U, {"abc", "99999", "10", "10"}},
             {false, {}, PracticeChoice{{none, 99999.0, none, none}}});
     }
 
@@ -70,7 +97,7 @@ private Q_SLOTS:
     {
         QFETCH(OptionValues, panel);
         QFETCH(OptionCheck, outcome);
-        QVERIFY(panel.check(QLocale::c()) == outcome);
+        QCOMPARE(panel.check(QLocale::c()), outcome);
     }
 
     void initTestCase()
@@ -93,12 +120,12 @@ private Q_SLOTS:
         // A check-box text is one number rounded with ties to even; one that
         // gives no Value from 0 to 2 takes the key's default.
         file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
-             {{0, 2, 2, 1}, 0, 0, {"10", "10", "10", "10"}});
+             {{U, G, G, T}, U, U, {"10", "10", "10", "10"}});
         file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a",
-             {{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}});
+             {{T, U, U, U}, U, T, {"10", "10", "10", "10"}});
         file("greyed, emptied box, comments, no =",
              "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567\n;txtMax1=9\njunk\n txtMax1 = 7 ; 8",
-             {{1, 0, 0, 0}, 2, 1, {"10", "7", "", "1234567"}});
+             {{T, U, U, U}, G, T, {"10", "7", "", "1234567"}});
         // Qt's own reader would reserve room for 2^31 strings for the first,
         // and run out of stack on the 100000 lists nested in each other.
         file("typed values, binary",
@@ -106,20 +133,20 @@ private Q_SLOTS:
              "@Variant(" +
                  QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) +
                  QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
-             {{1, 0, 0, 1}, 0, 1, {"10", "10", "10", "10"}});
+             {{T, U, U, T}, U, T, {"10", "10", "10", "10"}});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
         file("blanks, commas, quotes",
              "txtMax0=\ntxtMax1=\"  7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
-             {{1, 0, 0, 0}, 0, 1, {"", "  7 ", "1, 2,3", "q\"\\"}});
+             {{T, U, U, U}, U, T, {"", "  7 ", "1, 2,3", "q\"\\"}});
         file("separators, header, @",
              "txtMax0=\"=5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=@@",
-             {{1, 0, 0, 0}, 0, 1, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
+             {{T, U, U, U}, U, T, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
         file("non-ASCII, controls, NUL",
              "txtMax0=\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\ntxtMax1=\\t1\\r\\n\\a\\x1\\x1f\n"
              "txtMax2=@String(\\0\\x31\\x32)",
-             {{1, 0, 0, 0},
-              0,
-              1,
+             {{T, U, U, U},
+              U,
+              T,
               {QStringLiteral("\u00e9\u20ac\U0001F600"), "\t1\r\n\a\x01\x1f",
                QString(QChar()) + "12", "10"}});
     }
@@ -132,7 +159,7 @@ private Q_SLOTS:
         QFETCH(OptionValues, loaded);
         writeFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
         QSettingsStore store;
-        QVERIFY(OptionValues::load(store) == loaded);
+        QCOMPARE(OptionValues::load(store), loaded);
         QVERIFY(loaded.save(store));
         MemorySettingsStore texts; // each key's text, as saved
         loaded.save(texts);
@@ -157,8 +184,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_path + "/inside"));
         {
             QSettingsStore store;
-            QVERIFY(OptionValues::load(store) ==
-                    OptionValues({{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}}));
+            QCOMPARE(OptionValues::load(store),
+                     OptionValues({{T, U, U, U}, U, T, {"10", "10", "10", "10"}}));
             QVERIFY(!OptionValues().save(store));
         }
         QVERIFY(QFileInfo(m_path + "/inside").isDir());

@@ -8,7 +8,7 @@
 // and the About window.
 #include "ui/about/aboutwindow.h"
 #include "ui/common/uimetrics.h"
-#include "ui/main/twostatecheckbox.h"
+#include "ui/main/optioncheckbox.h"
 #include "windowfixture.h"
 
 #include <QTimer>
@@ -34,9 +34,9 @@ QString panel(WindowUnderTest &t)
          {"chkOpt0", "txtMax0", "chkOpt1", "txtMax1", "chkOpt2", "txtMax2", "chkOpt3", "txtMax3",
           "chkAllowNegative", "chkScore", "cmdResetScore", "status1"}) {
         QWidget *w = t.get(name);
-        const auto *box = qobject_cast<TwoStateCheckBox *>(w);
+        const auto *box = qobject_cast<OptionCheckBox *>(w);
         const auto *edit = qobject_cast<QLineEdit *>(w);
-        const QString value = box    ? QString::number(box->value())
+        const QString value = box    ? checkValueText(box->value())
                               : edit ? edit->text()
                                      : QString(name).left(3);
         line += (w->isEnabled() && !w->isHidden() ? " " : " -") + value;

@@ -43,7 +43,7 @@ class QStatusBar;
 class Announcer;
 class LimitedLineEdit;
 class SettingsStore;
-class TwoStateCheckBox;
+class OptionCheckBox;
 class UserMessages;
 
 class MainWindow : public QMainWindow
@@ -114,11 +114,11 @@ private:
 
     // Controls, named as in the window's design.
     QGroupBox *fraOptions = nullptr;
-    std::array<TwoStateCheckBox *, 4> chkOpt{};
+    std::array<OptionCheckBox *, 4> chkOpt{};
     std::array<QLabel *, 4> lblMax{};
     std::array<LimitedLineEdit *, 4> txtMax{};
-    TwoStateCheckBox *chkAllowNegative = nullptr;
-    TwoStateCheckBox *chkScore = nullptr;
+    OptionCheckBox *chkAllowNegative = nullptr;
+    OptionCheckBox *chkScore = nullptr;
     QPushButton *cmdResetScore = nullptr;
     QLabel *lblNum1 = nullptr;
     QLabel *lblSign = nullptr;

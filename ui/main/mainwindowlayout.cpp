@@ -6,9 +6,9 @@
 #include "appidentity.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
+#include "optioncheckbox.h"
 #include "quiz/answercheck.h"
 #include "quiz/operation.h"
-#include "twostatecheckbox.h"
 #include "ui/common/announcer.h"
 #include "ui/common/appicons.h"
 #include "ui/common/uimetrics.h"
@@ -119,7 +119,7 @@ void MainWindow::createOptionsFrame()
         const auto at = static_cast<std::size_t>(i);
         const Operation op = allOperations[at];
         const QString index = QString::number(i);
-        chkOpt[at] = place(new TwoStateCheckBox(operationName(op), fraOptions),
+        chkOpt[at] = place(new OptionCheckBox(operationName(op), fraOptions),
                            QStringLiteral("chkOpt") + index,
                            twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
         chkOpt[at]->setAccessibleName(operationName(op));
@@ -134,10 +134,10 @@ void MainWindow::createOptionsFrame()
     }
 
     chkAllowNegative =
-        place(new TwoStateCheckBox(tr("Allow negative answers"), fraOptions),
+        place(new OptionCheckBox(tr("Allow negative answers"), fraOptions),
               QStringLiteral("chkAllowNegative"), twipsRect(2040, 1440, 2415, 375), font);
     chkAllowNegative->setAccessibleName(chkAllowNegative->text().remove(QLatin1Char('&')));
-    chkScore = place(new TwoStateCheckBox(tr("Show progressive score"), fraOptions),
+    chkScore = place(new OptionCheckBox(tr("Show progressive score"), fraOptions),
                      QStringLiteral("chkScore"), twipsRect(240, 3360, 2775, 375), font);
     chkScore->setAccessibleName(chkScore->text().remove(QLatin1Char('&')));
     cmdResetScore = place(new QPushButton(tr("Reset Score"), fraOptions),
