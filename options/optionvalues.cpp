@@ -10,11 +10,6 @@
 
 namespace {
 
-std::size_t at(Operation op)
-{
-    return static_cast<std::size_t>(indexOf(op));
-}
-
 CheckValue storedCheckValue(SettingsStore &store, OptionKey key, const QLocale &locale)
 {
     return checkValueFromText(store.read(key), locale)
@@ -25,7 +20,7 @@ CheckValue storedCheckValue(SettingsStore &store, OptionKey key, const QLocale &
 
 bool OptionValues::ticked(Operation op) const
 {
-    return chkOpt[at(op)] == CheckValue::Ticked;
+    return chkOpt[indexOf(op)] == CheckValue::Ticked;
 }
 
 OptionCheck OptionValues::check(const QLocale &locale) const
@@ -37,8 +32,8 @@ OptionCheck OptionValues::check(const QLocale &locale) const
         if (!ticked(op))
             continue;
         anyTicked = true;
-        choice.largest[at(op)] = largestNumber(txtMax[at(op)], locale);
-        if (!choice.largest[at(op)])
+        choice.largest[indexOf(op)] = largestNumber(txtMax[indexOf(op)], locale);
+        if (!choice.largest[indexOf(op)])
             outcome.failingBoxes.append(op);
     }
     outcome.noSelection = !anyTicked;
@@ -51,8 +46,8 @@ OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
 {
     OptionValues values;
     for (Operation op : allOperations) {
-        values.chkOpt[at(op)] = storedCheckValue(store, checkKeys[at(op)], locale);
-        values.txtMax[at(op)] = store.read(largestNumberKeys[at(op)]);
+        values.chkOpt[indexOf(op)] = storedCheckValue(store, checkKeys[indexOf(op)], locale);
+        values.txtMax[indexOf(op)] = store.read(largestNumberKeys[indexOf(op)]);
     }
     values.chkAllowNegative = storedCheckValue(store, OptionKey::chkAllowNegative, locale);
     values.chkScore = storedCheckValue(store, OptionKey::chkScore, locale);
@@ -62,8 +57,8 @@ OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
 bool OptionValues::save(SettingsStore &store) const
 {
     for (Operation op : allOperations) {
-        store.write(checkKeys[at(op)], checkValueText(chkOpt[at(op)]));
-        store.write(largestNumberKeys[at(op)], txtMax[at(op)]);
+        store.write(checkKeys[indexOf(op)], checkValueText(chkOpt[indexOf(op)]));
+        store.write(largestNumberKeys[indexOf(op)], txtMax[indexOf(op)]);
     }
     store.write(OptionKey::chkAllowNegative, checkValueText(chkAllowNegative));
     store.write(OptionKey::chkScore, checkValueText(chkScore));

@@ -18,7 +18,7 @@ std::optional<Question> PracticeSession::newQuestion(const PracticeChoice &choic
     if (!op)
         return std::nullopt;
 
-    const double largest = *choice.largest[static_cast<std::size_t>(indexOf(*op))];
+    const double largest = *choice.largest[indexOf(*op)];
     m_question = drawQuestion(*op, largest, m_allowNegative, *m_random);
     m_questionOpen = true;
     return m_question;

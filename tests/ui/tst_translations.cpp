@@ -132,7 +132,7 @@ private Q_SLOTS:
             ScoreTally tally;
             for (int i = 0; i < ScoreTally::counterLimit; ++i)
                 tally.count(right);
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < ScoreTally::panelCount; ++i)
                 t.get<QLabel>(QStringLiteral("panel%1").arg(i + 1))
                     ->setText(tally.panelTexts().at(i));
             verifyFits(t.get("status1"));

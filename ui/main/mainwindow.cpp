@@ -45,10 +45,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectHandlers()
 {
-    for (int i = 0; i < operationCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        connect(chkOpt[at], &QCheckBox::stateChanged, this, [this, i] { chkOpt_Click(i); });
-        connect(txtMax[at], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
+    for (Operation op : allOperations) {
+        const std::size_t i = indexOf(op);
+        connect(chkOpt[i], &QCheckBox::stateChanged, this, &MainWindow::chkOpt_Click);
+        connect(txtMax[i], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
     }
     connect(chkAllowNegative, &QCheckBox::stateChanged, this, &MainWindow::chkAllowNegative_Click);
     connect(chkScore, &QCheckBox::stateChanged, this, &MainWindow::chkScore_Click);
@@ -92,7 +92,7 @@ void MainWindow::LoadSettings()
 {
     // Each control the load changes runs its handler, as a user's change does.
     const OptionValues options = OptionValues::load(m_settings);
-    for (std::size_t i = 0; i < operationCount; ++i) {
+    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
         chkOpt[i]->setValue(options.chkOpt[i]);
         txtMax[i]->setProgramText(options.txtMax[i]);
     }
@@ -130,7 +130,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 OptionValues MainWindow::readOptions() const
 {
     OptionValues options;
-    for (std::size_t i = 0; i < operationCount; ++i) {
+    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
         options.chkOpt[i] = chkOpt[i]->value();
         options.txtMax[i] = txtMax[i]->text();
     }
@@ -142,11 +142,11 @@ OptionValues MainWindow::readOptions() const
 void MainWindow::showOptionRules(const OptionValues &options)
 {
     for (Operation op : allOperations)
-        txtMax[static_cast<std::size_t>(indexOf(op))]->setEnabled(options.ticked(op));
+        txtMax[indexOf(op)]->setEnabled(options.ticked(op));
     chkAllowNegative->setEnabled(options.allowNegativeEnabled());
 }
 
-void MainWindow::chkOpt_Click(int /*index*/)
+void MainWindow::chkOpt_Click()
 {
     showOptionRules(readOptions());
 }
@@ -156,9 +156,9 @@ void MainWindow::chkAllowNegative_Click()
     m_session.setAllowNegative(readOptions().allowNegative());
 }
 
-void MainWindow::txtMax_Change(int index)
+void MainWindow::txtMax_Change(std::size_t index)
 {
-    setBackColor(txtMax[static_cast<std::size_t>(index)], Qt::white);
+    setFixedColours(txtMax[index], Qt::black, Qt::white);
 }
 
 void MainWindow::chkScore_Click()
@@ -193,8 +193,8 @@ std::optional<PracticeChoice> MainWindow::ValidateOptions()
     if (check.noSelection)
         warn(OptionMessages::noSelectionText(), OptionMessages::noSelectionTitle());
     for (Operation op : check.failingBoxes) {
-        LimitedLineEdit *box = txtMax[static_cast<std::size_t>(indexOf(op))];
-        setBackColor(box, Qt::red);
+        LimitedLineEdit *box = txtMax[indexOf(op)];
+        setFixedColours(box, Qt::black, Qt::red);
         focusAndSelect(box);
         warn(OptionMessages::invalidEntryText(), OptionMessages::invalidEntryTitle());
     }

@@ -5,7 +5,7 @@
 // frmMain, the program's main window.
 //
 // On the left the frame "Select Options" holds the option controls: one row
-// per operation (chkOpt, lblMax and txtMax, indexed by Operation), "Allow
+// per operation (chkOpt, a "Max No." label and txtMax, indexed by Operation), "Allow
 // negative answers", "Show progressive score" and "Reset Score". On the right
 // the quiz area shows the sum (lblNum1, lblSign, lblNum2, lblEquals), the
 // answer boxes (txtUserAnswer, and for a division lblRemainder and
@@ -70,7 +70,7 @@ private:
     void createOptionsFrame();
     void createQuizArea();
     void createStatusBar();
-    void setDesignedTabOrder();
+    void setTabOrderByRows();
     void connectHandlers();
 
     // Start-up and close.
@@ -81,11 +81,11 @@ private:
     void SaveSettings();
 
     // Handlers.
-    void chkOpt_Click(int index);
+    void chkOpt_Click();
     void chkAllowNegative_Click();
     void chkScore_Click();
     void cmdResetScore_Click();
-    void txtMax_Change(int index);
+    void txtMax_Change(std::size_t index);
     void cmdAnswer_Click();
     void itmAbout_Click();
 
@@ -112,11 +112,10 @@ private:
     Announcer *m_announcer = nullptr;     // says each new sum and each verdict
     QMetaObject::Connection m_focusWatch; // gives the answer box its sum when left
 
-    // Controls, named as in the window's design.
+    // Controls. Tests and the settings keys know them by these names.
     QGroupBox *fraOptions = nullptr;
-    std::array<OptionCheckBox *, 4> chkOpt{};
-    std::array<QLabel *, 4> lblMax{};
-    std::array<LimitedLineEdit *, 4> txtMax{};
+    std::array<OptionCheckBox *, operationCount> chkOpt{};
+    std::array<LimitedLineEdit *, operationCount> txtMax{};
     OptionCheckBox *chkAllowNegative = nullptr;
     OptionCheckBox *chkScore = nullptr;
     QPushButton *cmdResetScore = nullptr;
@@ -132,6 +131,6 @@ private:
     QLabel *lblAnswer2 = nullptr;
     QPushButton *cmdAnswer = nullptr;
     QStatusBar *status1 = nullptr;
-    std::array<QLabel *, 4> statusPanels{};
+    std::array<QLabel *, ScoreTally::panelCount> statusPanels{};
     QAction *itmAbout = nullptr;
 };
