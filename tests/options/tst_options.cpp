@@ -157,7 +157,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(OptionValues, loaded);
-        writeFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
+        // A byte order mark first, as some editors write: the first group's
+        // header follows it.
+        writeFile(m_path, "\xef\xbb\xbf[Other]\nkept=yes\n[Options]\n" + bytes);
         QSettingsStore store;
         QCOMPARE(OptionValues::load(store), loaded);
         QVERIFY(loaded.save(store));
@@ -173,6 +175,23 @@ private Q_SLOTS:
             QCOMPARE(reader->value("Other/kept"), QVariant("yes"));
             QCOMPARE(reader->status(), QSettings::NoError);
         }
+    }
+
+    // Texts holding each character the file format treats specially, saved
+    // and read back whole.
+    void specialCharactersReadBack()
+    {
+        OptionValues saved;
+        saved.txtMax = {"@ ;,=\"\\#", "[Options] ", QStringLiteral("\t\r\n\u0001\u00001\uFEFF"),
+                        "@@String(x)"};
+        QSettingsStore store;
+        QVERIFY(saved.save(store));
+        const QString copy = m_configDir.filePath("special.conf");
+        QVERIFY(QFile::copy(m_path, copy));
+        QSettings ours(copy, SettingsFileFormat::format());
+        for (Operation op : allOperations)
+            QCOMPARE(ours.value(QStringLiteral("Options/txtMax%1").arg(indexOf(op))),
+                     QVariant(saved.txtMax[indexOf(op)]));
     }
 
     // A folder where the file should be: defaults, and a save that fails
