@@ -14,6 +14,8 @@
 #include "ui/common/appicons.h"
 #include "ui/common/uimetrics.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +52,23 @@ QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const Q
     label->setLineWidth(1);
     label->setAccessibleDescription(role);
     setFixedColours(label, Qt::black, Qt::white);
+    return label;
+}
+
+// The sign between a quotient and its remainder, as the user's schools write
+// it: a letter ("R"), or a short word set smaller until it fits its box.
+QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
+{
+    //: Written between the whole quotient and the remainder of a division, as
+    //: schools write it ("7 : 2 = 3 R 1"); one or two letters show large, a
+    //: longer word is set smaller to fit
+    const QString sign =
+        QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
+    QLabel *label = signLabel(parent, name, sign, at);
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(sign) > at.width())
+        font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
     return label;
 }
 
@@ -109,9 +128,12 @@ void MainWindow::createOptionsFrame()
         int labelTop;
         int checkWidth;
     };
+    // The subtraction's box is 120 twips wider than the addition's and the
+    // division's, to the edge of its row's free room, so that a long name
+    // ("Odejmowanie") fits whole.
     constexpr std::array<Row, operationCount> rows = {{
         {600, 640, 1335},
-        {1080, 1120, 1455},
+        {1080, 1120, 1575},
         {2040, 2100, 1695},
         {2520, 2560, 1455},
     }};
@@ -122,6 +144,8 @@ void MainWindow::createOptionsFrame()
                            QStringLiteral("chkOpt") + index,
                            twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
         chkOpt[at]->setAccessibleName(operationName(op));
+        //: Short caption in front of the box for the largest number this operation
+        //: uses ("up to"); it must fit about 8 narrow letters
         place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
               twipsRect(2040, rows[at].labelTop, 855, 255), font);
         // 630 twips, so that 99999 shows whole in Liberation Sans.
@@ -153,6 +177,8 @@ void MainWindow::createQuizArea()
     // The sign's name is the spoken word ("plus"), set with each question.
     lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
                         twipsRect(6480, 720, 495, 495));
+    //: Spoken description of the box showing the sign of the sum (+, -, x, /):
+    //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
     lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1125, 495),
                         tr("Second number"));
@@ -161,9 +187,11 @@ void MainWindow::createQuizArea()
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
         answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
+    //: Spoken name of the box where the pupil types the result of the sum (for a
+    //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
-    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), QStringLiteral("@"),
-                             twipsRect(11040, 720, 495, 495));
+    lblRemainder =
+        remainderLabel(client, QStringLiteral("lblRemainder"), twipsRect(11040, 720, 495, 495));
     lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder =
         answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
@@ -183,8 +211,8 @@ void MainWindow::createQuizArea()
 
     lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
-                          twipsRect(11040, 2040, 495, 495));
+    lblAnsAnd =
+        remainderLabel(client, QStringLiteral("lblAnsAnd"), twipsRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
     lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
                            tr("Right remainder"));
