@@ -9,6 +9,7 @@
 #include "quiz/numbertext.h"
 
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -16,11 +17,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     qsizetype at = 0;
     while (at < text.size() && text[at].isSpace())
         ++at;
-    // strtod reads the same forms once anything that cannot be part of one
-    // (hexadecimal, "inf", "nan", blanks) ends the text.
+    while (at < text.size() && QStringView(u"\u061C\u200E\u200F").contains(text[at]))
+        ++at;
+    // strtod reads the same forms, written in ASCII, once anything that
+    // cannot be part of one (hexadecimal, "inf", "nan", blanks) ends the text.
     std::string ascii;
-    for (; at < text.size() && QStringView(u"0123456789+-.eE").contains(text[at]); ++at)
-        ascii += static_cast<char>(text[at].unicode());
+    for (const char32_t c : QStringView(text).mid(at).toUcs4()) {
+        const int digit =
+            QChar::category(c) == QChar::Number_DecimalDigit ? QChar::digitValue(c) : -1;
+        if (digit >= 0)
+            ascii += static_cast<char>('0' + digit);
+        else if (c == U'\u066B' || c == U'\u2212')
+            ascii += c == U'\u066B' ? '.' : '-';
+        else if (c < 128 &&
+                 std::string_view("+-.eE").find(static_cast<char>(c)) != std::string_view::npos)
+            ascii += static_cast<char>(c);
+        else
+            break;
+    }
     const double value = LeadingNumber(text);
     FUZZ_CHECK(sameValue(value, std::strtod(ascii.c_str(), nullptr)));
     FUZZ_CHECK(sameValue(LeadingNumber(text + QLatin1Char('x')), value));

@@ -39,7 +39,7 @@ ensure_german_locale() {
 }
 
 # What building the program needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-noto-ui-core
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a

@@ -174,6 +174,10 @@ private Q_SLOTS:
             {"9007199254740993" + zeros + "1e-801", 0x1p53 + 2, 0x1p53 + 2, 0x1p53 + 2},
             {"0." + QString(999999, u'0') + "1e1000005", 1e5, 1e5, no},
             {"1" + QString(1000000, u'0') + "e-1000001", 0.1, 0.1, 0.1},
+            // Digits of any script, the Arabic separator, minus signs.
+            {"١٠٠", 100, 100, 100},  {"۱۲٫۵", 12.5, 12.5, 12.5},     {"１２", 12, 12, 12},
+            {"१२e१", 120, 120, 120}, {"𝟗𝟗", 99, 99, 99},             {"\u2212" "5", -5, -5, -5},
+            {"\u061C-٥", -5, -5, -5}, {"\u200F", 0, no, no},        {"٫", 0, no, no},
             // clang-format on
         };
         for (const auto &row : rows)
@@ -198,6 +202,57 @@ private Q_SLOTS:
         QVERIFY2(same(LeadingNumber(text), leading), qPrintable(QString::number(leading)));
         QVERIFY(same(numberValue(text), whole));
         QCOMPARE(IsNumber(text), !std::isnan(whole));
+    }
+
+    // An answer with a fractional part is never right, whatever decimal
+    // separator the locale writes; a zero fraction is.
+    void judging_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("remainder");
+        QTest::addColumn<bool>("right");
+        // clang-format off
+        QTest::newRow("11,5 decimal comma") << "de_DE" << "11,5" << "" << false;
+        QTest::newRow("11,0 decimal comma") << "de_DE" << "11,0" << "" << true;
+        QTest::newRow("11.0 decimal point") << "en_US" << "11.0" << "" << true;
+        QTest::newRow("11.5 decimal point") << "en_US" << "11.5" << "" << false;
+        QTest::newRow("Arabic-Indic 11") << "en_US" << "١١" << "" << true;
+        QTest::newRow("Arabic separator") << "ar_EG" << "١١٫٥" << "" << false;
+        QTest::newRow("3.4 r 0 for 17 / 5") << "en_US" << "3.4" << "0" << false;
+        QTest::newRow("3,4 r 2 for 17 / 5") << "de_DE" << "3,4" << "2" << false;
+        QTest::newRow("3 r 2,5 for 17 / 5") << "fr_FR" << "3" << "2,5" << false;
+        QTest::newRow("3 r 2,0 for 17 / 5") << "fr_FR" << "3" << "2,0" << true;
+        // clang-format on
+    }
+
+    void judging()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, answer);
+        QFETCH(QString, remainder);
+        QFETCH(bool, right);
+        const Operation op = remainder.isEmpty() ? Operation::Addition : Operation::Division;
+        const double expected = op == Operation::Addition ? 11 : 3;
+        QCOMPARE(findAnswerProblem(answer, remainder, op == Operation::Division, QLocale(locale)),
+                 AnswerProblem::None);
+        QCOMPARE(isRightAnswer(op, expected, 2, answer, remainder, QLocale(locale)), right);
+    }
+
+    // Numbers are shown in the digits of the locale, without grouping.
+    void shownNumbers()
+    {
+        ScoreTally tally;
+        tally.count(true);
+        tally.count(false);
+        tally.count(true);
+        const QLocale egypt("ar_EG");
+        QCOMPARE(wholeNumberText(12345, egypt), "١٢٣٤٥");
+        QCOMPARE(wholeNumberText(-7, egypt), egypt.negativeSign() + "٧");
+        QCOMPARE(tally.panelTexts(egypt).join('|'), "Total questions = ٣|Correct answers = "
+                                                    "٢|Wrong answers = ١|Score = ٦٦٫٧%");
+        QCOMPARE(wholeNumberText(12345, QLocale("he_IL")), "12345");
+        QCOMPARE(wholeNumberText(12345, QLocale("ar_MA")), "12345");
     }
 };
 

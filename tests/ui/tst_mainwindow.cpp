@@ -11,6 +11,7 @@
 #include "ui/main/twostatecheckbox.h"
 #include "windowfixture.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -279,6 +280,58 @@ private Q_SLOTS:
             check(t.get(label), QPalette::Active, false);
         QApplication::setPalette(original);
         QVERIFY2(failing.isEmpty(), qPrintable(failing.join(", ")));
+    }
+
+    // Right to left, every control lies where the left-to-right window has
+    // it, mirrored within its parent, which reads right to left;
+    // the sum too where the locale writes sums so, in digits of its own. Run
+    // at several scale factors too (see CMakeLists.txt).
+    void mirrorsRightToLeft_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("sumMirrored");
+        QTest::newRow("Arabic-Indic digits") << QLocale("ar_EG") << true;
+        QTest::newRow("Western digits") << QLocale("he_IL") << false;
+    }
+
+    void mirrorsRightToLeft()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, sumMirrored);
+        const auto restore = qScopeGuard([] {
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QLocale::setDefault(QLocale::system());
+        });
+        WindowUnderTest ltr;
+        AboutWindow ltrAbout;
+        for (QWidget *w : {static_cast<QWidget *>(&ltr.window), static_cast<QWidget *>(&ltrAbout)})
+            w->setLayoutDirection(Qt::LeftToRight); // kept when the program's direction changes
+        QLocale::setDefault(locale);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        WindowUnderTest rtl;
+        AboutWindow rtlAbout;
+        int compared = 0;
+        for (auto [left, right] :
+             {std::pair<QWidget *, QWidget *>(&ltr.window, &rtl.window), {&ltrAbout, &rtlAbout}}) {
+            left->show();
+            right->show();
+            for (QWidget *w : left->findChildren<QWidget *>()) {
+                QWidget *m = right->findChild<QWidget *>(w->objectName());
+                // Qt's own hidden helpers (the menu bar's overflow button) lie anywhere.
+                if (!m || w->objectName().isEmpty() ||
+                    (w->isHidden() && w->objectName().startsWith("qt_")))
+                    continue;
+                const bool mirrored = w->parentWidget()->objectName() != "quizArea" || sumMirrored;
+                QRect expected = w->geometry();
+                if (mirrored)
+                    expected.moveLeft(w->parentWidget()->width() - w->x() - w->width());
+                QVERIFY2(m->geometry() == expected, qPrintable(w->objectName()));
+                QVERIFY2(m->parentWidget()->isRightToLeft() == mirrored,
+                         qPrintable(w->objectName()));
+                ++compared;
+            }
+        }
+        QCOMPARE_GE(compared, 40);
     }
 
     // Alt+A opens the About window, modal; Return, keypad Enter and Escape

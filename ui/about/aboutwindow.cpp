@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds frmAbout and its controls; positions and sizes are given in twips.
+// Builds frmAbout and its controls; positions and sizes are given in twips,
+// as a left-to-right window has them, and mirrored when it reads right to left.
 #include "aboutwindow.h"
 
 #include "appidentity.h"
@@ -53,14 +54,14 @@ AboutWindow::AboutWindow(QWidget *parent)
     // Created in tab order.
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(6120, 5040, 1260, 345));
+    cmdOK->setGeometry(visualGeometry(cmdOK->parentWidget(), twipsRect(6120, 5040, 1260, 345)));
     cmdOK->setFont(designFont(9, false));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+    picIcon->setGeometry(visualGeometry(picIcon->parentWidget(), twipsRect(240, 240, 540, 540)));
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(appIconPixmap32());
 
@@ -79,13 +80,15 @@ AboutWindow::AboutWindow(QWidget *parent)
 
     auto *fraUpdates = new QGroupBox(tr("Updates"), this);
     fraUpdates->setObjectName(QStringLiteral("fraUpdates"));
-    fraUpdates->setGeometry(twipsRect(120, 2280, 7335, 2655));
+    fraUpdates->setGeometry(
+        visualGeometry(fraUpdates->parentWidget(), twipsRect(120, 2280, 7335, 2655)));
     fraUpdates->setFont(designFont(9.75, true));
 
     // Locked, not disabled: the text can be focused, scrolled and selected.
     auto *txtUpdates = new QPlainTextEdit(fraUpdates);
     txtUpdates->setObjectName(QStringLiteral("txtUpdates"));
-    txtUpdates->setGeometry(twipsRect(120, 360, 7095, 2175));
+    txtUpdates->setGeometry(
+        visualGeometry(txtUpdates->parentWidget(), twipsRect(120, 360, 7095, 2175)));
     txtUpdates->setFont(designFont(9, false));
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
