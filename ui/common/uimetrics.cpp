@@ -19,8 +19,8 @@ QFont designFont(double pointSize, bool bold)
     // five-digit numbers may not fit. The faces after the first draw what it
     // lacks: Arabic-Indic digits under a Latin translation, say.
     QFont font;
-    font.setFamilies({designFamily(), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Noto Sans Arabic UI")});
+    font.setFamilies(
+        {designFamily(), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans Arabic UI")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     // Every attribute is set, so nothing is inherited from the container: a
