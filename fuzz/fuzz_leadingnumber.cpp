@@ -23,17 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // cannot be part of one (hexadecimal, "inf", "nan", blanks) ends the text.
     std::string ascii;
     for (const char32_t c : QStringView(text).mid(at).toUcs4()) {
-        const int digit =
-            QChar::category(c) == QChar::Number_DecimalDigit ? QChar::digitValue(c) : -1;
-        if (digit >= 0)
-            ascii += static_cast<char>('0' + digit);
-        else if (c == U'\u066B' || c == U'\u2212')
-            ascii += c == U'\u066B' ? '.' : '-';
-        else if (c < 128 &&
-                 std::string_view("+-.eE").find(static_cast<char>(c)) != std::string_view::npos)
-            ascii += static_cast<char>(c);
-        else
+        const bool digit = QChar::category(c) == QChar::Number_DecimalDigit;
+        const auto sign = std::u32string_view(U"+-.eE\u066B\u2212").find(c);
+        if (!digit && sign == std::u32string_view::npos)
             break;
+        ascii += digit ? static_cast<char>('0' + QChar::digitValue(c)) : "+-.eE.-"[sign];
     }
     const double value = LeadingNumber(text);
     FUZZ_CHECK(sameValue(value, std::strtod(ascii.c_str(), nullptr)));

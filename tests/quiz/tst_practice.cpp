@@ -121,7 +121,8 @@ private Q_SLOTS:
     }
 
     // Halves of the score round up (6.25 to 6.3); the 32768th answer restarts
-    // the tally and is question 1 of the new one.
+    // the tally and is question 1 of the new one. Numbers are written in the
+    // locale's digits.
     void tally()
     {
         ScoreTally tally;
@@ -129,6 +130,14 @@ private Q_SLOTS:
             tally.count(i == 0);
         QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
                  "Total questions = 16|Correct answers = 1|Wrong answers = 15|Score = 6.3%");
+        // Shown in the locale's digits where its schools use them, ungrouped.
+        QCOMPARE(tally.panelTexts(QLocale("ar_EG")).join('|'), "Total questions = ١٦|Correct "
+                                                               "answers = ١|Wrong answers = "
+                                                               "١٥|Score = ٦٫٣%");
+        QCOMPARE(wholeNumberText(-12345, QLocale("ar_EG")),
+                 QLocale("ar_EG").negativeSign() + "١٢٣٤٥");
+        QCOMPARE(wholeNumberText(12345, QLocale("he_IL")) + wholeNumberText(6, QLocale("ar_MA")),
+                 "123456");
         tally.reset();
         for (int i = 0; i < ScoreTally::counterLimit; ++i)
             QVERIFY(!tally.count(true));
@@ -205,54 +214,42 @@ private Q_SLOTS:
     }
 
     // An answer with a fractional part is never right, whatever decimal
-    // separator the locale writes; a zero fraction is.
+    // separator the locale writes; a zero fraction is. For 6 + 5 and 17 / 5.
     void judging_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("remainder");
+        QTest::addColumn<QString>("typed"); // the answer, then any remainder
         QTest::addColumn<bool>("right");
-        // clang-format off
-        QTest::newRow("11,5 decimal comma") << "de_DE" << "11,5" << "" << false;
-        QTest::newRow("11,0 decimal comma") << "de_DE" << "11,0" << "" << true;
-        QTest::newRow("11.0 decimal point") << "en_US" << "11.0" << "" << true;
-        QTest::newRow("11.5 decimal point") << "en_US" << "11.5" << "" << false;
-        QTest::newRow("Arabic-Indic 11") << "en_US" << "١١" << "" << true;
-        QTest::newRow("Arabic separator") << "ar_EG" << "١١٫٥" << "" << false;
-        QTest::newRow("3.4 r 0 for 17 / 5") << "en_US" << "3.4" << "0" << false;
-        QTest::newRow("3,4 r 2 for 17 / 5") << "de_DE" << "3,4" << "2" << false;
-        QTest::newRow("3 r 2,5 for 17 / 5") << "fr_FR" << "3" << "2,5" << false;
-        QTest::newRow("3 r 2,0 for 17 / 5") << "fr_FR" << "3" << "2,0" << true;
-        // clang-format on
+        QTest::newRow("11,5 decimal comma") << "de_DE"
+                                            << "11,5" << false;
+        QTest::newRow("11,0 decimal comma") << "de_DE"
+                                            << "11,0" << true;
+        QTest::newRow("11.0 decimal point") << "en_US"
+                                            << "11.0" << true;
+        QTest::newRow("Arabic-Indic 11") << "en_US"
+                                         << "١١" << true;
+        QTest::newRow("Arabic separator") << "ar_EG"
+                                          << "١١٫٥" << false;
+        QTest::newRow("3.4 r 0") << "en_US"
+                                 << "3.4 0" << false;
+        QTest::newRow("3,4 r 2") << "de_DE"
+                                 << "3,4 2" << false;
+        QTest::newRow("3 r 2,5") << "fr_FR"
+                                 << "3 2,5" << false;
+        QTest::newRow("3 r 2,0") << "fr_FR"
+                                 << "3 2,0" << true;
     }
 
     void judging()
     {
         QFETCH(QString, locale);
-        QFETCH(QString, answer);
-        QFETCH(QString, remainder);
+        QFETCH(QString, typed);
         QFETCH(bool, right);
-        const Operation op = remainder.isEmpty() ? Operation::Addition : Operation::Division;
-        const double expected = op == Operation::Addition ? 11 : 3;
-        QCOMPARE(findAnswerProblem(answer, remainder, op == Operation::Division, QLocale(locale)),
-                 AnswerProblem::None);
-        QCOMPARE(isRightAnswer(op, expected, 2, answer, remainder, QLocale(locale)), right);
-    }
-
-    // Numbers are shown in the digits of the locale, without grouping.
-    void shownNumbers()
-    {
-        ScoreTally tally;
-        tally.count(true);
-        tally.count(false);
-        tally.count(true);
-        const QLocale egypt("ar_EG");
-        QCOMPARE(wholeNumberText(12345, egypt), "١٢٣٤٥");
-        QCOMPARE(wholeNumberText(-7, egypt), egypt.negativeSign() + "٧");
-        QCOMPARE(tally.panelTexts(egypt).join('|'), "Total questions = ٣|Correct answers = "
-                                                    "٢|Wrong answers = ١|Score = ٦٦٫٧%");
-        QCOMPARE(wholeNumberText(12345, QLocale("he_IL")), "12345");
-        QCOMPARE(wholeNumberText(12345, QLocale("ar_MA")), "12345");
+        const QStringList t = typed.split(' ');
+        const bool division = t.size() == 2;
+        QCOMPARE(isRightAnswer(division ? O::Division : O::Addition, division ? 3 : 11, 2, t[0],
+                               t.value(1), QLocale(locale)),
+                 right);
     }
 };
 
