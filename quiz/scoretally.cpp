@@ -41,13 +41,20 @@ float ScoreTally::score() const
 
 QStringList ScoreTally::panelTexts(const QLocale &locale) const
 {
+    // Each panel is "name = number"; the name must fit a panel of the status
+    // bar together with the longest number.
     return {
+        //: Status bar: how many sums were judged so far
         QCoreApplication::translate("ScoreTally", "Total questions = %1")
             .arg(wholeNumberText(m_total, locale)),
+        //: Status bar: how many of them were right
         QCoreApplication::translate("ScoreTally", "Correct answers = %1")
             .arg(wholeNumberText(m_correct, locale)),
+        //: Status bar: how many of them were wrong
         QCoreApplication::translate("ScoreTally", "Wrong answers = %1")
             .arg(wholeNumberText(m_wrong, locale)),
+        //: Status bar: the share of right answers in per cent; %1 is the number
+        //: (e.g. 87.5), write the per cent sign as your language does
         QCoreApplication::translate("ScoreTally", "Score = %1%").arg(formatScore(score(), locale)),
     };
 }

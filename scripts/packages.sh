@@ -23,23 +23,31 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The decimal-comma test runs need the C library's German locale as well as
-# Qt's: generated once, when `locale -a` does not list it yet.
-ensure_german_locale() {
-    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+# Generates a locale of the C library (e.g. he_IL.UTF-8) once, when `locale -a`
+# does not list it yet: tests that run under a language need it besides Qt's.
+ensure_locale() {
+    local name=$1
+    local short=${name/.UTF-8/.utf8}
+    locale -a 2>/dev/null | grep -qixF -e "$name" -e "$short" && return 0
     ensure_packages locales
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    if ! grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-        echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
+        echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
     fi
     "${sudo[@]}" locale-gen
 }
 
-# What building the program needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-noto-ui-core
+# The decimal-comma test runs need the C library's German locale as well as Qt's.
+ensure_german_locale() {
+    ensure_locale de_DE.UTF-8
+}
+
+# What building the program needs (Python writes the desktop entry and the
+# AppStream data in every language).
+build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2 fonts-noto-ui-core
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a

@@ -3,13 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A pupil practises by ear with Orca, the screen reader, keyboard only: one
-# round of each operation in English and one round in German, every sum,
-# verdict and message checked against what Orca spoke. If anything cannot
-# start, the stage fails.
+# round of each operation in English and one round each in German and in
+# Hebrew (a language written from right to left), every sum, verdict and
+# message checked against what Orca spoke, in the program's own texts from
+# the translation files. If anything cannot start, the stage fails.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
 ensure_german_locale
+ensure_packages locales
+practice="$TALLYFOX_ROOT/tests/screenreader/orca_practice.py"
+ensure_locale "$(/usr/bin/python3 "$practice" --locale-of he)"
 
 build="$TALLYFOX_ROOT/build-test"
 if [ ! -f "$build/build.ninja" ]; then
@@ -18,11 +22,11 @@ fi
 cmake --build "$build" --target tallyfox >/dev/null
 
 status=0
-for language in en de; do
+for language in en de he; do
     started=$SECONDS
     # A D-Bus session of its own, so that nothing of the machine's desktop
     # (or another run) is heard.
-    dbus-run-session -- /usr/bin/python3 "$TALLYFOX_ROOT/tests/screenreader/orca_practice.py" \
+    dbus-run-session -- /usr/bin/python3 "$practice" \
         "$build/bin/tallyfox" "$language" "$build/screenreader-$language" \
         2> >(grep -v "^dbus-daemon" >&2) || status=1
     echo "screen reader ($language): $((SECONDS - started)) s"

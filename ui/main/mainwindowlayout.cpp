@@ -15,6 +15,8 @@
 #include "ui/common/uilanguage.h"
 #include "ui/common/uimetrics.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,6 +54,23 @@ QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const Q
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
+    return label;
+}
+
+// The sign between a quotient and its remainder, as the user's schools write
+// it: a letter ("R"), or a short word set smaller until it fits its box.
+QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
+{
+    //: Written between the whole quotient and the remainder of a division, as
+    //: schools write it ("7 : 2 = 3 R 1"); one or two letters show large, a
+    //: longer word is set smaller to fit
+    const QString sign =
+        QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
+    QLabel *label = signLabel(parent, name, sign, at);
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(sign) > at.width())
+        font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
     return label;
 }
 
@@ -113,9 +132,12 @@ void MainWindow::createOptionsFrame()
         int labelTop;
         int checkWidth;
     };
+    // The subtraction's box is 120 twips wider than the addition's and the
+    // division's, to the edge of its row's free room, so that a long name
+    // ("Odejmowanie") fits whole.
     constexpr std::array<Row, 4> rows = {{
         {600, 640, 1335},
-        {1080, 1120, 1455},
+        {1080, 1120, 1575},
         {2040, 2100, 1695},
         {2520, 2560, 1455},
     }};
@@ -127,6 +149,8 @@ void MainWindow::createOptionsFrame()
                            QStringLiteral("chkOpt") + index,
                            twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
         chkOpt[at]->setAccessibleName(operationName(op));
+        //: Short caption in front of the box for the largest number this operation
+        //: uses ("up to"); it must fit about 8 narrow letters
         lblMax[at] = place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
                            twipsRect(2040, rows[at].labelTop, 855, 255), font);
         // A pixel wider than the classic 615 twips, so that 99999 shows whole
@@ -171,6 +195,8 @@ void MainWindow::createQuizArea()
     // The sign's name is the spoken word ("plus"), set with each question.
     lblSign = signLabel(quiz, QStringLiteral("lblSign"), QStringLiteral("+"),
                         quizRect(6480, 720, 495, 495));
+    //: Spoken description of the box showing the sign of the sum (+, -, x, /):
+    //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
     lblNum2 = numberBox(quiz, QStringLiteral("lblNum2"), quizRect(7080, 720, 1125, 495),
                         tr("Second number"));
@@ -178,9 +204,11 @@ void MainWindow::createQuizArea()
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
         answerBox(quiz, QStringLiteral("txtUserAnswer"), quizRect(8880, 720, 2175, 495));
+    //: Spoken name of the box where the pupil types the result of the sum (for a
+    //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
-    lblRemainder = signLabel(quiz, QStringLiteral("lblRemainder"), QStringLiteral("@"),
-                             quizRect(11040, 720, 495, 495));
+    lblRemainder =
+        remainderLabel(quiz, QStringLiteral("lblRemainder"), quizRect(11040, 720, 495, 495));
     lblRemainder->setAccessibleName(tr("remainder"));
     txtRemainder = answerBox(quiz, QStringLiteral("txtRemainder"), quizRect(11640, 720, 2055, 495));
     txtRemainder->setToolTip(tr("Enter the remainder"));
@@ -198,8 +226,7 @@ void MainWindow::createQuizArea()
 
     lblAnswer1 = numberBox(quiz, QStringLiteral("lblAnswer1"), quizRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd = signLabel(quiz, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
-                          quizRect(11040, 2040, 495, 495));
+    lblAnsAnd = remainderLabel(quiz, QStringLiteral("lblAnsAnd"), quizRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
     lblAnswer2 = numberBox(quiz, QStringLiteral("lblAnswer2"), quizRect(11640, 2040, 2055, 495),
                            tr("Right remainder"));
