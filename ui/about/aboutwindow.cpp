@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -24,7 +25,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const Q
     auto *label =
         place(new QLabel(text, parent), QLatin1String(name), geometry, designFont(12, true));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // At the icon's side whatever the text's own direction: a Latin name
+    // keeps to the right in a window that reads right to left.
+    label->setAlignment(QStyle::visualAlignment(parent->layoutDirection(), Qt::AlignLeft) |
+                        Qt::AlignAbsolute | Qt::AlignVCenter);
     return label;
 }
 
