@@ -315,7 +315,7 @@ private Q_SLOTS:
         for (auto [left, right] :
              {std::pair<QWidget *, QWidget *>(&ltr.window, &rtl.window), {&ltrAbout, &rtlAbout}}) {
             for (QWidget *w : left->findChildren<QWidget *>()) {
-                QWidget *m = right->findChild<QWidget *>(w->objectName());
+                auto *m = right->findChild<QWidget *>(w->objectName());
                 // Qt's own hidden helpers (the menu bar's overflow button) lie anywhere.
                 if (!m || w->objectName().isEmpty() ||
                     (w->isHidden() && w->objectName().startsWith("qt_")))
