@@ -220,24 +220,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed"); // the answer, then any remainder
         QTest::addColumn<bool>("right");
-        QTest::newRow("11,5 decimal comma") << "de_DE"
-                                            << "11,5" << false;
-        QTest::newRow("11,0 decimal comma") << "de_DE"
-                                            << "11,0" << true;
-        QTest::newRow("11.0 decimal point") << "en_US"
-                                            << "11.0" << true;
-        QTest::newRow("Arabic-Indic 11") << "en_US"
-                                         << "١١" << true;
-        QTest::newRow("Arabic separator") << "ar_EG"
-                                          << "١١٫٥" << false;
-        QTest::newRow("3.4 r 0") << "en_US"
-                                 << "3.4 0" << false;
-        QTest::newRow("3,4 r 2") << "de_DE"
-                                 << "3,4 2" << false;
-        QTest::newRow("3 r 2,5") << "fr_FR"
-                                 << "3 2,5" << false;
-        QTest::newRow("3 r 2,0") << "fr_FR"
-                                 << "3 2,0" << true;
+        // clang-format off
+        for (const auto &[locale, typed, right] : {
+                 std::tuple{"de_DE", "11,5", false}, {"de_DE", "11,0", true}, {"en_US", "11.0", true},
+                 {"en_US", "١١", true},     {"ar_EG", "١١٫٥", false},  {"en_US", "3.4 0", false},
+                 {"de_DE", "3,4 2", false}, {"fr_FR", "3 2,5", false}, {"fr_FR", "3 2,0", true}})
+            QTest::newRow(typed) << QString(locale) << QString(typed) << right;
+        // clang-format on
     }
 
     void judging()
