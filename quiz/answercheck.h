@@ -25,6 +25,17 @@ enum class AnswerProblem
     RemainderNotNumber, ///< division: the remainder box does not hold a number
 };
 
+/// The outcome of judging an answer.
+struct Verdict
+{
+    bool right = false;
+    Operation operation = Operation::Addition;
+    double expectedAnswer = 0;
+    double expectedRemainder = 0; ///< meaningful for a division only
+
+    bool operator==(const Verdict &) const = default;
+};
+
 /// Checks the typed texts in order: the answer, then (for a division) the
 /// remainder; the first failure is returned. A text of blanks only is not
 /// empty, so it fails the number check.

@@ -149,6 +149,18 @@ bool hasNonZeroDigit(const std::string &digits, std::size_t from)
     return from < digits.size() && digits.find_first_not_of('0', from) != std::string::npos;
 }
 
+// The digits of a long number kept in full: 800 settle a double except for a
+// tie between two neighbours, which the digits dropped after them break.
+constexpr std::size_t keptDigits = 800;
+
+// An exponent of more digits than this is clamped (to exponentClamp below).
+constexpr std::size_t exponentDigitsRead = 15;
+
+// A number whose digits and exponent put it beyond 10^400 is infinite as a
+// double, and one below 10^-400 is 0: doubles reach from about 4.9e-324 to
+// about 1.8e308.
+constexpr long long magnitudeInRange = 400;
+
 double valueOf(const NumberParts &parts)
 {
     if (!hasDigits(parts))
@@ -160,7 +172,7 @@ double valueOf(const NumberParts &parts)
     constexpr long long exponentClamp = 1000000000000000;
     const std::string exponentDigits = withoutLeadingZeros(parts.exponentDigits);
     long long exponent = 0;
-    if (exponentDigits.size() > 15) {
+    if (exponentDigits.size() > exponentDigitsRead) {
         exponent = exponentClamp;
     } else if (!exponentDigits.empty()) {
         exponent = std::stoll(exponentDigits);
@@ -176,29 +188,27 @@ double valueOf(const NumberParts &parts)
     long long scale = 0;
     bool droppedNonZero = false;
     if (!integerDigits.empty()) {
-        constexpr std::size_t keep = 800;
-        if (integerDigits.size() > keep) {
-            mantissa = integerDigits.substr(0, keep);
-            scale = static_cast<long long>(integerDigits.size() - keep);
-            droppedNonZero =
-                hasNonZeroDigit(integerDigits, keep) || hasNonZeroDigit(parts.fractionDigits, 0);
+        if (integerDigits.size() > keptDigits) {
+            mantissa = integerDigits.substr(0, keptDigits);
+            scale = static_cast<long long>(integerDigits.size() - keptDigits);
+            droppedNonZero = hasNonZeroDigit(integerDigits, keptDigits) ||
+                             hasNonZeroDigit(parts.fractionDigits, 0);
         } else {
-            mantissa =
-                integerDigits + parts.fractionDigits.substr(
-                                    0, std::min<std::size_t>(parts.fractionDigits.size(), 800));
+            mantissa = integerDigits +
+                       parts.fractionDigits.substr(
+                           0, std::min<std::size_t>(parts.fractionDigits.size(), keptDigits));
             scale = -static_cast<long long>(mantissa.size() - integerDigits.size());
-            droppedNonZero = hasNonZeroDigit(parts.fractionDigits, 800);
+            droppedNonZero = hasNonZeroDigit(parts.fractionDigits, keptDigits);
         }
     } else {
         const auto firstNonZero = parts.fractionDigits.find_first_not_of('0');
         if (firstNonZero == std::string::npos)
             return parts.negative ? -0.0 : 0.0;
-        mantissa = parts.fractionDigits.substr(firstNonZero, 800);
+        mantissa = parts.fractionDigits.substr(firstNonZero, keptDigits);
         scale = -static_cast<long long>(firstNonZero + mantissa.size());
-        droppedNonZero = hasNonZeroDigit(parts.fractionDigits, firstNonZero + 800);
+        droppedNonZero = hasNonZeroDigit(parts.fractionDigits, firstNonZero + keptDigits);
     }
-    // 800 digits settle the double except for a tie between two neighbours,
-    // which dropped digits break upwards when any of them is not 0: a single
+    // Dropped digits break a tie upwards when any of them is not 0: a single
     // digit 1 in their place does the same.
     if (droppedNonZero) {
         mantissa += '1';
@@ -210,9 +220,9 @@ double valueOf(const NumberParts &parts)
     // Magnitude check before from_chars: mantissa has at most 1601 digits.
     const long long magnitude = totalExponent + static_cast<long long>(mantissa.size());
     double value = 0.0;
-    if (magnitude > 400) {
+    if (magnitude > magnitudeInRange) {
         value = huge;
-    } else if (magnitude < -400) {
+    } else if (magnitude < -magnitudeInRange) {
         value = 0.0;
     } else {
         const std::string plain = mantissa + 'e' + std::to_string(totalExponent);

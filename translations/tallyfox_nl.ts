@@ -4,22 +4,22 @@
 <context>
     <name>AboutWindow</name>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="54"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="47"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="80"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="69"/>
         <source>Updates</source>
         <translation>Updates</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="121"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="106"/>
         <source>About %1</source>
         <translation>Over %1</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="122"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="107"/>
         <source>v%1</source>
         <translation>v%1</translation>
     </message>
@@ -146,36 +146,37 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="104"/>
+        <location filename="../ui/main/mainwindow.cpp" line="106"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>Je instellingen konden niet in %1 worden bewaard.
 Bij de volgende start zijn ze weer zoals eerst.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="210"/>
+        <location filename="../ui/main/mainwindow.cpp" line="242"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Nakijken</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
+        <location filename="../ui/main/mainwindow.cpp" line="281"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Next Question</source>
         <translation>Volgende som</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
+        <location filename="../ui/main/mainwindow.cpp" line="229"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="215"/>
         <source>No answer judged yet</source>
         <translation>Nog geen antwoord nagekeken</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="267"/>
+        <location filename="../ui/main/mainwindow.cpp" line="269"/>
         <source>Right answer</source>
         <translation>Goed antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="269"/>
+        <location filename="../ui/main/mainwindow.cpp" line="271"/>
         <source>Wrong answer</source>
         <translation>Fout antwoord</translation>
     </message>
@@ -197,91 +198,95 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <translation>Kies je instellingen</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="150"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>tot</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="154"/>
         <source>1 to 99999</source>
         <translation>1 tot 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="157"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>Largest number for %1</source>
         <translation>%1: grootste getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Antwoord onder 0 mag</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="163"/>
         <source>Show progressive score</source>
         <translation>Score laten zien</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="168"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Opnieuw</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="179"/>
         <source>First number</source>
         <translation>Eerste getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="185"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Teken</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="187"/>
         <source>Second number</source>
         <translation>Tweede getal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="190"/>
         <source>equals</source>
         <translation>is</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>rest</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="202"/>
         <source>Enter the remainder</source>
         <translation>Vul de rest in</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Remainder</source>
         <translation>Rest</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="209"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Beoordeling</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Het goede antwoord</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
         <source>Right remainder</source>
         <translation>Goede rest</translation>
     </message>
@@ -356,22 +361,22 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
-        <location filename="../options/optionvalues.cpp" line="101"/>
+        <location filename="../options/optionmessages.cpp" line="13"/>
         <source>No selections made</source>
         <translation>Geen sommen gekozen</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="106"/>
+        <location filename="../options/optionmessages.cpp" line="18"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Kies minstens één soort som</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="112"/>
+        <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
         <translation>Ongeldig getal</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="117"/>
+        <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Vul een getal van 1 tot 99999 in</translation>
     </message>
@@ -379,36 +384,36 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
 <context>
     <name>PracticeSession</name>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="59"/>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, antwoord en rest</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="63"/>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="69"/>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>rest van %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="77"/>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
         <source>Right</source>
         <translation>Goed</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="81"/>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
         <translation>Fout, het antwoord is %1 rest %2</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="86"/>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Fout, het antwoord is %1</translation>

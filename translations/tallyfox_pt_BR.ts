@@ -4,22 +4,22 @@
 <context>
     <name>AboutWindow</name>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="54"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="47"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="80"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="69"/>
         <source>Updates</source>
         <translation>Atualizações</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="121"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="106"/>
         <source>About %1</source>
         <translation>Sobre o %1</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="122"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="107"/>
         <source>v%1</source>
         <translation>v%1</translation>
     </message>
@@ -146,36 +146,37 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="104"/>
+        <location filename="../ui/main/mainwindow.cpp" line="106"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>Não foi possível salvar suas opções em %1.
 Na próxima vez elas estarão como antes.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="210"/>
+        <location filename="../ui/main/mainwindow.cpp" line="242"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Conferir</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="228"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="221"/>
+        <location filename="../ui/main/mainwindow.cpp" line="281"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Next Question</source>
         <translation>Próxima conta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="248"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
+        <location filename="../ui/main/mainwindow.cpp" line="229"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="215"/>
         <source>No answer judged yet</source>
         <translation>Nenhuma resposta corrigida ainda</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="267"/>
+        <location filename="../ui/main/mainwindow.cpp" line="269"/>
         <source>Right answer</source>
         <translation>Resposta certa</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="269"/>
+        <location filename="../ui/main/mainwindow.cpp" line="271"/>
         <source>Wrong answer</source>
         <translation>Resposta errada</translation>
     </message>
@@ -197,91 +198,95 @@ Na próxima vez elas estarão como antes.</translation>
         <translation>Escolha as opções</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="150"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>até</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="154"/>
         <source>1 to 99999</source>
         <translation>de 1 a 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="157"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>Largest number for %1</source>
         <translation>%1: maior número</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Permitir negativos</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="163"/>
         <source>Show progressive score</source>
         <translation>Mostrar pontuação</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="168"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Zerar</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="178"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="179"/>
         <source>First number</source>
         <translation>Primeiro número</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="185"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Sinal</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="186"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="187"/>
         <source>Second number</source>
         <translation>Segundo número</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="189"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="190"/>
         <source>equals</source>
         <translation>igual a</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="194"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Resultado</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="202"/>
         <source>Enter the remainder</source>
         <translation>Escreva o resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Remainder</source>
         <translation>Resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="206"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="209"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Correção</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>O resultado certo</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
         <source>Right remainder</source>
         <translation>Resto certo</translation>
     </message>
@@ -356,22 +361,22 @@ Na próxima vez elas estarão como antes.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
-        <location filename="../options/optionvalues.cpp" line="101"/>
+        <location filename="../options/optionmessages.cpp" line="13"/>
         <source>No selections made</source>
         <translation>Nenhuma operação escolhida</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="106"/>
+        <location filename="../options/optionmessages.cpp" line="18"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Escolha pelo menos uma operação</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="112"/>
+        <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
         <translation>Número inválido</translation>
     </message>
     <message>
-        <location filename="../options/optionvalues.cpp" line="117"/>
+        <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Escreva um número de 1 a 99999</translation>
     </message>
@@ -379,36 +384,36 @@ Na próxima vez elas estarão como antes.</translation>
 <context>
     <name>PracticeSession</name>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="59"/>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, quociente e resto</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="63"/>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="69"/>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>resto de %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="77"/>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
         <source>Right</source>
         <translation>Certo</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="81"/>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
         <translation>Errado, o quociente é %1 e o resto é %2</translation>
     </message>
     <message>
-        <location filename="../quiz/practicesession.cpp" line="86"/>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Errado, o resultado é %1</translation>

@@ -42,7 +42,8 @@ class TestPractice : public QObject
 private Q_SLOTS:
     // Draws of Int(r * 4) pick the operation, then Int(11 r) the operands
     // and Int(10 r) + 1 the divisor (largest number 10 unless given). The
-    // typed answer and remainder are checked, then judged and counted.
+    // typed answer and remainder are checked; a problem leaves the question
+    // open and uncounted, an answer that passes is judged and counted.
     void practice_data()
     {
         QTest::addColumn<QList<Operation>>("operations");
@@ -80,7 +81,8 @@ private Q_SLOTS:
         row("wrong remainder",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, no);
         row("answer first",        div, 10, no, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber, no);
         row("remainder empty",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "", P::RemainderMissing, no);
-        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, yes);
+        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, no);
+        row("3.4 r 0 for 17 / 5",  div, 20, no, {top, 0.84, 0.2}, "17 / 5 = 3 r 2", 3, "3.4", "0", P::None, no);
         row("divisor redrawn",     div, 10, no, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2", P::None, yes);
         row("divisor 1",           div, 10, no, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0", P::None, yes);
         row("dividend 0",          div, 10, no, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0", P::None, yes);
@@ -112,12 +114,13 @@ private Q_SLOTS:
         if (!asked)
             return;
 
-        QCOMPARE(session.answerProblem(answer, remainder, QLocale::c()), problem);
-        const Verdict verdict = session.checkAnswer(answer, remainder);
-        QCOMPARE(verdict.right, right);
+        const AnswerOutcome outcome = session.answer(answer, remainder, QLocale::c());
+        const auto *verdict = std::get_if<Verdict>(&outcome);
+        QCOMPARE(verdict ? P::None : std::get<AnswerProblem>(outcome), problem);
+        QCOMPARE(verdict && verdict->right, right);
         QCOMPARE(session.tally().correctAnswers(), right ? 1 : 0);
-        QCOMPARE(session.tally().wrongAnswers(), right ? 0 : 1);
-        QVERIFY(!session.questionOpen());
+        QCOMPARE(session.tally().wrongAnswers(), verdict && !right ? 1 : 0);
+        QCOMPARE(session.questionOpen(), !verdict);
     }
 
     // Halves of the score round up (6.25 to 6.3); the 32768th answer restarts
@@ -139,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(wholeNumberText(12345, QLocale("he_IL")) + wholeNumberText(6, QLocale("ar_MA")),
                  "123456");
         tally.reset();
-        for (int i = 0; i < ScoreTally::counterLimit; ++i)
+        for (int i = 0; i < 32767; ++i)
             QVERIFY(!tally.count(true));
         QVERIFY(tally.count(false));
         QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),

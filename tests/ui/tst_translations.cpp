@@ -135,9 +135,9 @@ private Q_SLOTS:
         verifyFits(&t.window);
         for (const bool right : {true, false}) { // the longest panel texts
             ScoreTally tally;
-            for (int i = 0; i < ScoreTally::counterLimit; ++i)
+            for (int i = 0; i < 32767; ++i)
                 tally.count(right);
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < ScoreTally::panelCount; ++i)
                 t.get<QLabel>(QStringLiteral("panel%1").arg(i + 1))
                     ->setText(tally.panelTexts().at(i));
             verifyFits(t.get("status1"));

@@ -21,8 +21,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-// Each message as "title: text", with the focused box and its selection when
-// it opened as " @box [selection]".
+// Each message as "title: text", with the focused control and its selected
+// text as it opened.
 class RecordingMessages final : public UserMessages
 {
 public:
@@ -31,11 +31,10 @@ public:
         QWidget *focus = QApplication::focusWidget();
         auto *edit = qobject_cast<QLineEdit *>(focus);
         texts << title + ": " + text;
-        where << QStringLiteral(" @%1 [%2]")
-                     .arg(focus ? focus->objectName() : QString(),
-                          edit ? edit->selectedText() : QString());
+        focused << (focus ? focus->objectName() : QString());
+        selected << (edit ? edit->selectedText() : QString());
     }
-    QStringList texts, where;
+    QStringList texts, focused, selected;
 };
 
 // Replaces a box's text as a user does: focus, select all, delete, type.

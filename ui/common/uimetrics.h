@@ -28,10 +28,12 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 /// The window's sans-serif face (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
-/// Sets the background (base) colour of a text box, with a text colour that
-/// stays readable on it whatever the desktop theme: black, and when the box
-/// is disabled a dark grey on a light background.
-void setBackColor(QWidget *box, const QColor &color);
+/// Gives a control colours of its own whatever the desktop theme: @p text,
+/// on @p background when one is given. A text box (QLineEdit) takes them as
+/// its text and base colours, any other control as its window text and
+/// window colours. Disabled text is a dark grey where that reads on the
+/// background, else @p text.
+void setFixedColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
 /// The contrast ratio of two colours, from 1 to 21, by their relative
 /// luminance as the web accessibility guidelines define it.
