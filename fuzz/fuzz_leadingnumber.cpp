@@ -9,7 +9,6 @@
 #include "quiz/numbertext.h"
 
 #include <string>
-#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
