@@ -66,6 +66,11 @@ def program_texts(language):
         "words": words,
         "division": "".join({"%1": number, "%2": re.escape(words[3]), "%3": number}.get(
             part, re.escape(part)) for part in division),
+        "sum": lambda operation, first, second: filled(
+            tr("PracticeSession", "%1 %2 %3, answer and remainder" if operation == 3 else "%1 %2 %3"),
+            str(first), words[operation], str(second)),
+        "remainder": lambda first, second: filled(
+            tr("PracticeSession", "remainder of %1 %2 %3"), str(first), words[3], str(second)),
         "wrong": filled(tr("PracticeSession", "Wrong, the answer is %1"), "{0}"),
         "wrong_division": filled(tr("PracticeSession", "Wrong, the answer is %1 remainder %2"),
                                  "{0}", "{1}"),
@@ -310,6 +315,12 @@ def hear_sum(session, spoken, operation):
     return int(sums[0].group(1)), int(sums[0].group(2))
 
 
+def where_am_i(session, sum_text, what):
+    """Orca's Where Am I (keypad Enter) tells the sum, once."""
+    spoken = session.key("KP_Enter")
+    once(session, spoken, sum_text, f"Where Am I in {what}")
+
+
 def answer_of(operation, first, second):
     if operation == 0:
         return [first + second]
@@ -338,13 +349,21 @@ def round_of(session, operation, check_messages):
             spoken = session.key("Return")
             if any(t["no_answer"] in s for s in spoken):
                 fail(session, "the message heard again after it closed", spoken)
+        # The sum stays at hand: Where Am I tells it in the answer box (and
+        # the remainder box) before and after typing.
+        where_am_i(session, t["sum"](operation, first, second), "the answer box")
         expected = answer_of(operation, first, second)
         typed = list(expected) if right else [expected[0] + 1] + expected[1:]
         session.type(str(typed[0]))
         if operation == 3:
             session.key("Tab")
+            where_am_i(session, t["remainder"](first, second), "the remainder box")
             session.type(str(typed[1]))
         spoken = tab_to(session, t["check"])
+        # No verdict is told before this sum is answered.
+        for verdict in (t["right"], t["wrong"].format("")):
+            if any(verdict in s for s in spoken):
+                fail(session, "a verdict heard on Check Answer before answering", spoken)
         spoken = session.key("space")
         if right:
             verdict = t["right"]

@@ -37,11 +37,7 @@ MainWindow::MainWindow(SettingsStore &settings, UserMessages &messages,
     Form_Load();
 }
 
-MainWindow::~MainWindow()
-{
-    // The focus moves while the window's widgets go, after this part of it.
-    disconnect(m_focusWatch);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
 {
@@ -55,13 +51,6 @@ void MainWindow::connectHandlers()
     connect(cmdResetScore, &QPushButton::clicked, this, &MainWindow::cmdResetScore_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &MainWindow::cmdAnswer_Click);
     connect(itmAbout, &QAction::triggered, this, &MainWindow::itmAbout_Click);
-    // A pupil who comes back to the answer box hears the sum with it. Set
-    // while the focus arrives with a new question, it would repeat what the
-    // announcer says then.
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
-        if (old == txtUserAnswer && m_session.questionOpen())
-            txtUserAnswer->setAccessibleDescription(spokenQuestion(m_session.question()));
-    });
 }
 
 // ---- Start-up and close ----------------------------------------------------
@@ -220,11 +209,11 @@ void MainWindow::NewQuestion(const PracticeChoice &choice)
     if (!question)
         return;
 
-    // The answer box is described with the sum only once the focus has left
-    // it (see connectHandlers); the remainder box is never focused here.
-    txtUserAnswer->setAccessibleDescription(QString());
-    txtUserAnswer->setProgramText(QString());
-    txtRemainder->setProgramText(QString());
+    // Each answer box is described with what it asks for while the question
+    // is open: a screen reader speaks the sum as the focus arrives below, and
+    // tells it again whenever the pupil asks where the focus is. It is not
+    // announced besides: the pupil would hear it twice.
+    txtUserAnswer->setAccessibleDescription(spokenQuestion(*question));
     hideAnswerExtras();
     showPicture(QStringLiteral("blank.jpg"), tr("No answer judged yet"));
     lblSign->setText(operationSign(question->operation));
@@ -243,7 +232,10 @@ void MainWindow::NewQuestion(const PracticeChoice &choice)
     // The last verdict goes with the last question.
     cmdAnswer->setAccessibleDescription(QString());
     txtUserAnswer->setFocus();
-    m_announcer->announce(spokenQuestion(*question));
+    // The last answers go once the focus is in the box. Orca, told of a change
+    // in the box before the focus, would move there silently and not say the sum.
+    txtUserAnswer->setProgramText(QString());
+    txtRemainder->setProgramText(QString());
 }
 
 void MainWindow::CheckAnswer()

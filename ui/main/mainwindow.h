@@ -23,8 +23,9 @@
 // OptionValues; this window reads its option controls into one at once
 // (readOptions), and writes back what it says (showOptionRules, the failing
 // boxes, the choice a question is drawn from). The options are loaded at
-// start-up (Form_Load) and saved on every close (Form_Unload). Each new sum
-// and each verdict is also told to a screen reader through an Announcer.
+// start-up (Form_Load) and saved on every close (Form_Unload). A screen
+// reader finds each sum in its answer box's description while the question is
+// open, and is told each verdict through an Announcer.
 #pragma once
 
 #include "options/optionvalues.h"
@@ -109,8 +110,7 @@ private:
     UserMessages &m_messages;
     PracticeSession m_session;
     bool m_unloaded = false;
-    Announcer *m_announcer = nullptr;     // says each new sum and each verdict
-    QMetaObject::Connection m_focusWatch; // gives the answer box its sum when left
+    Announcer *m_announcer = nullptr; // says each verdict
 
     // Controls. Tests and the settings keys know them by these names.
     QGroupBox *fraOptions = nullptr;
