@@ -8,7 +8,8 @@
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_german_locale
-ensure_packages "${build_packages[@]}" clang libclang-rt-14-dev
+ensure_packages "${build_packages[@]}"
+ensure_clang_sanitizers
 
 build="$TALLYFOX_ROOT/build-asan"
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -45,11 +45,11 @@ void MainWindow::connectHandlers()
 {
     for (int i = 0; i < operationCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        connect(chkOpt[at], &QCheckBox::stateChanged, this, [this, i] { chkOpt_Click(i); });
+        connect(chkOpt[at], TwoStateCheckBox::changed, this, [this, i] { chkOpt_Click(i); });
         connect(txtMax[at], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
     }
-    connect(chkAllowNegative, &QCheckBox::stateChanged, this, &MainWindow::chkAllowNegative_Click);
-    connect(chkScore, &QCheckBox::stateChanged, this, &MainWindow::chkScore_Click);
+    connect(chkAllowNegative, TwoStateCheckBox::changed, this, &MainWindow::chkAllowNegative_Click);
+    connect(chkScore, TwoStateCheckBox::changed, this, &MainWindow::chkScore_Click);
     connect(cmdResetScore, &QPushButton::clicked, this, &MainWindow::cmdResetScore_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &MainWindow::cmdAnswer_Click);
     connect(itmAbout, &QAction::triggered, this, &MainWindow::itmAbout_Click);
