@@ -11,10 +11,9 @@ source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
 ensure_german_locale
 
-build="$TALLYFOX_ROOT/build-test"
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
-fi
+source "$TALLYFOX_ROOT/scripts/testbuild.sh"
+build=$test_build
+configure_test_build
 cmake --build "$build" --target tallyfox >/dev/null
 
 status=0
