@@ -16,12 +16,18 @@ build=$test_build
 configure_test_build
 cmake --build "$build" --target tallyfox >/dev/null
 
+# Orca stops, or with --replace kills, every other Orca of the same user that
+# it can see, so a run sees only its own processes: another run beside it (of
+# another stage or another checkout) is left alone.
+own_processes=(unshare --pid --fork --kill-child --mount-proc)
+[ "$(id -u)" -eq 0 ] || own_processes+=(--user --map-root-user)
+
 status=0
 for language in en de; do
     started=$SECONDS
     # A D-Bus session of its own, so that nothing of the machine's desktop
     # (or another run) is heard.
-    dbus-run-session -- /usr/bin/python3 "$TALLYFOX_ROOT/tests/screenreader/orca_practice.py" \
+    "${own_processes[@]}" dbus-run-session -- /usr/bin/python3 "$TALLYFOX_ROOT/tests/screenreader/orca_practice.py" \
         "$build/bin/tallyfox" "$language" "$build/screenreader-$language" \
         2> >(grep -v "^dbus-daemon" >&2) || status=1
     echo "screen reader ($language): $((SECONDS - started)) s"
