@@ -4,6 +4,7 @@
 
 // The controls of the main window, placed as designed.
 #include "appidentity.h"
+#include "buttonaccessible.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
 #include "quiz/answercheck.h"
@@ -65,6 +66,7 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 
 void MainWindow::createControls()
 {
+    ButtonAccessible::install();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppIdentity::title());
     setWindowIcon(appIcon());
