@@ -19,8 +19,20 @@ ensure_packages() {
         sudo=(sudo)
     fi
     echo "Installing missing packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Stages of the test command that run side by side take turns with apt.
+    (
+        flock 9
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    ) 9>"${TMPDIR:-/tmp}/tallyfox-apt.lock"
+}
+
+# Clang with the run-time libraries of its sanitizers and of libFuzzer, whose
+# package is named after clang's major version (libclang-rt-14-dev on
+# Debian 12, libclang-rt-19-dev on Debian 13): the installed clang says which.
+ensure_clang_sanitizers() {
+    ensure_packages clang
+    ensure_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
 # Generates a locale of the C library (e.g. he_IL.UTF-8) once, when `locale -a`

@@ -15,18 +15,23 @@ ensure_packages locales
 practice="$TALLYFOX_ROOT/tests/screenreader/orca_practice.py"
 ensure_locale "$(/usr/bin/python3 "$practice" --locale-of he)"
 
-build="$TALLYFOX_ROOT/build-test"
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
-fi
+source "$TALLYFOX_ROOT/scripts/testbuild.sh"
+build=$test_build
+configure_test_build
 cmake --build "$build" --target tallyfox >/dev/null
+
+# Orca stops, or with --replace kills, every other Orca of the same user that
+# it can see, so a run sees only its own processes: another run beside it (of
+# another stage or another checkout) is left alone.
+own_processes=(unshare --pid --fork --kill-child --mount-proc)
+[ "$(id -u)" -eq 0 ] || own_processes+=(--user --map-root-user)
 
 status=0
 for language in en de he; do
     started=$SECONDS
     # A D-Bus session of its own, so that nothing of the machine's desktop
     # (or another run) is heard.
-    dbus-run-session -- /usr/bin/python3 "$practice" \
+    "${own_processes[@]}" dbus-run-session -- /usr/bin/python3 "$practice" \
         "$build/bin/tallyfox" "$language" "$build/screenreader-$language" \
         2> >(grep -v "^dbus-daemon" >&2) || status=1
     echo "screen reader ($language): $((SECONDS - started)) s"
