@@ -35,20 +35,28 @@ ensure_clang_sanitizers() {
     ensure_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
-# Generates a locale of the C library (e.g. he_IL.UTF-8) once, when `locale -a`
-# does not list it yet: tests that run under a language need it besides Qt's.
+# Generates locales of the C library (e.g. he_IL.UTF-8) once, those that
+# `locale -a` does not list yet: tests that run under a language need them
+# besides Qt's. One locale-gen run makes all that are missing.
 ensure_locale() {
-    local name=$1
-    local short=${name/.UTF-8/.utf8}
-    locale -a 2>/dev/null | grep -qixF -e "$name" -e "$short" && return 0
+    local missing=()
+    local name
+    for name in "$@"; do
+        [ -n "$name" ] || continue
+        locale -a 2>/dev/null | grep -qixF -e "$name" -e "${name/.UTF-8/.utf8}" ||
+            missing+=("$name")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
     ensure_packages locales
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
-        echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-    fi
+    for name in "${missing[@]}"; do
+        if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
+            echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
     "${sudo[@]}" locale-gen
 }
 
