@@ -227,6 +227,7 @@ void MainWindow::NewQuestion(const PracticeChoice &choice)
     lblNum2->setText(wholeNumberText(question->second));
     txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
                                                     : QString());
+    //: Button that judges the typed result of the sum; about 15 letters fit
     cmdAnswer->setText(tr("Check Answer"));
     // The last verdict goes with the last question.
     cmdAnswer->setAccessibleDescription(QString());
