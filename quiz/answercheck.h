@@ -46,8 +46,11 @@ AnswerProblem findAnswerProblem(const QString &answer, const QString &remainder,
 /// "You must enter a valid number". Empty for AnswerProblem::None.
 QString answerProblemMessage(AnswerProblem problem);
 
-/// Whether the answer is right: LeadingNumber of each typed text equals the
-/// expected value exactly, with no tolerance. For a division the remainder
-/// must match too; for the other operations it is not read.
+/// Whether the answer is right: the value of each typed text (the whole text
+/// as @p locale writes numbers, else its LeadingNumber) equals the expected
+/// value exactly, with no tolerance, so an answer with a
+/// fractional part is never right. For a division the remainder must match
+/// too; for the other operations it is not read.
 bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
-                   const QString &answer, const QString &remainder);
+                   const QString &answer, const QString &remainder,
+                   const QLocale &locale = QLocale::system());

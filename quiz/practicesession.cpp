@@ -32,7 +32,7 @@ AnswerOutcome PracticeSession::answer(const QString &answer, const QString &rema
     if (problem != AnswerProblem::None)
         return problem;
     const bool right = isRightAnswer(m_question.operation, m_question.expectedAnswer,
-                                     m_question.expectedRemainder, answer, remainder);
+                                     m_question.expectedRemainder, answer, remainder, locale);
     m_tally.count(right);
     m_questionOpen = false;
     return Verdict{right, m_question.operation, m_question.expectedAnswer,

@@ -4,22 +4,22 @@
 <context>
     <name>AboutWindow</name>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="47"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="69"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
         <source>Updates</source>
         <translation>Aggiornamenti</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="106"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
         <source>About %1</source>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
-        <location filename="../ui/about/aboutwindow.cpp" line="107"/>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
         <source>v%1</source>
         <translation>v%1</translation>
     </message>
@@ -146,142 +146,147 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="106"/>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>Non è stato possibile salvare le tue opzioni in %1.
 Al prossimo avvio saranno come prima.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="241"/>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Controlla</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="280"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="220"/>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
         <source>Next Question</source>
         <translation>Nuova operazione</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="229"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>No answer judged yet</source>
         <translation>Nessuna risposta ancora valutata</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="268"/>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
         <source>Right answer</source>
         <translation>Risposta giusta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="270"/>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
         <source>Wrong answer</source>
         <translation>Risposta sbagliata</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="66"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>r</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="94"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
         <source>&amp;About</source>
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="121"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
         <source>Select Options</source>
         <translation>Scegli le opzioni</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="149"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>fino a</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="154"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
         <source>1 to 99999</source>
         <translation>da 1 a 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
         <source>Largest number for %1</source>
         <translation>%1: numero più grande</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Anche sotto lo zero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="162"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Show progressive score</source>
         <translation>Mostra il punteggio</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="165"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Azzera</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="176"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
         <source>First number</source>
         <translation>Primo numero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="182"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Segno</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="184"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Second number</source>
         <translation>Secondo numero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="187"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>equals</source>
         <translation>uguale</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Risultato</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="198"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>Enter the remainder</source>
         <translation>Scrivi il resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="199"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
         <source>Remainder</source>
         <translation>Resto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="204"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Esito</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="213"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Il risultato giusto</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
         <source>Right remainder</source>
         <translation>Resto giusto</translation>
     </message>
@@ -417,25 +422,25 @@ Al prossimo avvio saranno come prima.</translation>
 <context>
     <name>ScoreTally</name>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="46"/>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
         <translation>Operazioni svolte = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
         <translation>Risposte giuste = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="50"/>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
         <translation>Risposte sbagliate = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="53"/>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>Punteggio = %1%</translation>
@@ -444,7 +449,7 @@ Al prossimo avvio saranno come prima.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../app/main.cpp" line="50"/>
+        <location filename="../app/main.cpp" line="51"/>
         <source>Tallyfox needs a desktop to show its window, and none was found.
 Start it from a desktop session, or under a virtual display:
     xvfb-run %1

@@ -331,6 +331,40 @@ private Q_SLOTS:
         QVERIFY2(failing.isEmpty(), qPrintable(failing.join(", ")));
     }
 
+    // Right to left, every control lies at the mirror of its left-to-right
+    // place within its parent, which reads right to left; the sum's too where
+    // the locale writes sums so, in digits of its own. Also run at scale
+    // factors 1.5 and 2 (see CMakeLists.txt). The About window's controls are
+    // placed the same way.
+    void mirrorsRightToLeft_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("sumMirrored");
+        QTest::newRow("Arabic-Indic digits") << "ar_EG" << true;
+        QTest::newRow("Western digits") << "he_IL" << false;
+    }
+    void mirrorsRightToLeft()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, sumMirrored);
+        QLocale::setDefault(QLocale(locale));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        WindowUnderTest rtl;
+        rtl.window.setLayoutDirection(Qt::RightToLeft); // kept while the program's changes back
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(QLocale::system());
+        WindowUnderTest ltr;
+        // The program's own controls: Qt's helpers have names with "_".
+        for (QWidget *w :
+             ltr.window.findChildren<QWidget *>(QRegularExpression("^[A-Za-z]+\\d?$"))) {
+            const bool mirrored = w->parentWidget()->objectName() != "quizArea" || sumMirrored;
+            const int shift = mirrored ? w->parentWidget()->width() - 2 * w->x() - w->width() : 0;
+            QVERIFY2(rtl.get(w->objectName())->geometry() == w->geometry().translated(shift, 0) &&
+                         rtl.get(w->objectName())->parentWidget()->isRightToLeft() == mirrored,
+                     qPrintable(w->objectName()));
+        }
+    }
+
     // Alt+A opens the About window, modal; Return, keypad Enter and Escape
     // each close it.
     void aboutWindow()

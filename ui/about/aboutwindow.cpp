@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds frmAbout and its controls; positions and sizes are given in twips.
+// Builds frmAbout and its controls; positions and sizes are given in twips,
+// as a left-to-right window has them, and mirrored when it reads right to left.
 #include "aboutwindow.h"
 
 #include "appidentity.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -26,7 +28,10 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
 {
     auto *label = place(new QLabel(text, parent), name, geometry, designFont(labelPointSize, true));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // At the icon's side whatever the text's own direction: a Latin name
+    // keeps to the right in a window that reads right to left.
+    label->setAlignment(QStyle::visualAlignment(parent->layoutDirection(), Qt::AlignLeft) |
+                        Qt::AlignAbsolute | Qt::AlignVCenter);
     return label;
 }
 

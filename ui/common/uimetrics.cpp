@@ -4,17 +4,23 @@
 
 #include "uimetrics.h"
 
+#include "uilanguage.h"
+
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 QFont designFont(double pointSize, bool bold)
 {
-    // The fixed layout is measured in Liberation Sans, so the package depends
-    // on it. Another sans-serif face is only a fallback, in which long
-    // captions and five-digit numbers may not fit.
-    QFont font(QStringLiteral("Liberation Sans"));
+    // The package depends on the faces, and the fit test measures in them.
+    // Another sans-serif face is only a fallback, in which long captions and
+    // five-digit numbers may not fit. The faces after the first draw what it
+    // lacks: Arabic-Indic digits under a Latin translation, say.
+    QFont font;
+    font.setFamilies(
+        {designFamily(), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans Arabic UI")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     // Every attribute is set, so nothing is inherited from the container: a
@@ -69,4 +75,10 @@ void setFixedColours(QWidget *widget, const QColor &text, const QColor &backgrou
             widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+QRect visualGeometry(const QWidget *parent, const QRect &geometry)
+{
+    return parent ? QStyle::visualRect(parent->layoutDirection(), parent->rect(), geometry)
+                  : geometry;
 }

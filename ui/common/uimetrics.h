@@ -25,7 +25,7 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-/// The window's sans-serif face at @p pointSize.
+/// The window's sans-serif face (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
 /// Gives a control colours of its own whatever the desktop theme: @p text,
@@ -42,13 +42,18 @@ double contrastRatio(const QColor &a, const QColor &b);
 /// The least contrast ratio at which text reads on its background.
 inline constexpr double readableContrast = 4.5;
 
+/// @p geometry, given as in a left-to-right window, as it lies in @p parent:
+/// mirrored within it when the parent reads right to left. The parent has
+/// its final width already.
+QRect visualGeometry(const QWidget *parent, const QRect &geometry);
+
 /// Names a control (its objectName, which tests find it by), puts it at
-/// @p geometry and gives it @p font.
+/// @p geometry (see visualGeometry) and gives it @p font.
 template <typename Widget>
 Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
 {
     widget->setObjectName(name);
-    widget->setGeometry(geometry);
+    widget->setGeometry(visualGeometry(widget->parentWidget(), geometry));
     widget->setFont(font);
     return widget;
 }

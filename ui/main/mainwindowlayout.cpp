@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The controls of the main window, each at a fixed place in twips so that
-// the window looks the same on every desktop.
+// the window looks the same on every desktop; place() mirrors them in a
+// window that reads right to left.
 #include "appidentity.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
@@ -12,6 +13,7 @@
 #include "quiz/operation.h"
 #include "ui/common/announcer.h"
 #include "ui/common/appicons.h"
+#include "ui/common/uilanguage.h"
 #include "ui/common/uimetrics.h"
 
 #include <QCoreApplication>
@@ -97,6 +99,8 @@ void MainWindow::createControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    // Its final width now, so that controls mirror within it.
+    client->resize(twips(13785), twips(5355 - 375));
 
     createOptionsFrame();
     createQuizArea();
@@ -105,7 +109,7 @@ void MainWindow::createControls()
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::VLine);
     line1->setFrameShadow(QFrame::Sunken);
-    line1->setGeometry(twips(5040) - 1, 0, 3, twips(5040));
+    line1->setGeometry(visualGeometry(client, QRect(twips(5040) - 1, 0, 3, twips(5040))));
 
     createStatusBar();
     setTabOrderByRows();
@@ -155,6 +159,7 @@ void MainWindow::createOptionsFrame()
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
 
+    //: Check box: a subtraction may come out below zero; about 20 letters fit
     chkAllowNegative =
         place(new OptionCheckBox(tr("Allow negative answers"), fraOptions),
               QStringLiteral("chkAllowNegative"), twipsRect(2040, 1440, 2415, 375), font);
@@ -162,6 +167,8 @@ void MainWindow::createOptionsFrame()
     chkScore = place(new OptionCheckBox(tr("Show progressive score"), fraOptions),
                      QStringLiteral("chkScore"), twipsRect(240, 3360, 2775, 375), font);
     chkScore->setAccessibleName(chkScore->text().remove(QLatin1Char('&')));
+    //: Button that starts the count of questions and answers again; about 11
+    //: letters fit
     cmdResetScore = place(new QPushButton(tr("Reset Score"), fraOptions),
                           QStringLiteral("cmdResetScore"), twipsRect(3000, 3360, 1335, 375), font);
     cmdResetScore->setAutoDefault(true);
@@ -170,37 +177,49 @@ void MainWindow::createOptionsFrame()
 void MainWindow::createQuizArea()
 {
     QWidget *client = centralWidget();
+    // The sum and its answers, on the window's right (its left when the
+    // window reads right to left). Inside, they read in the direction pupils
+    // of the locale write sums in.
+    constexpr int quizLeft = 5040;
+    auto *quiz = place(
+        new QWidget(client), QStringLiteral("quizArea"),
+        QRect(twips(quizLeft), 0, client->width() - twips(quizLeft), client->height()), font());
+    quiz->setLayoutDirection(sumDirection(QLocale()));
+    // Controls are given in the window's twips, placed within the area.
+    const auto quizRect = [](int left, int top, int width, int height) {
+        return twipsRect(left, top, width, height).translated(-twips(quizLeft), 0);
+    };
     // The operand boxes are 1125 twips wide, so that a five-digit operand in
     // Liberation Sans keeps clear of the border.
-    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1125, 495),
+    lblNum1 = numberBox(quiz, QStringLiteral("lblNum1"), quizRect(5280, 720, 1125, 495),
                         tr("First number"));
     // The sign's name is the spoken word ("plus"), set with each question.
-    lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
-                        twipsRect(6480, 720, 495, 495));
+    lblSign = signLabel(quiz, QStringLiteral("lblSign"), QStringLiteral("+"),
+                        quizRect(6480, 720, 495, 495));
     //: Spoken description of the box showing the sign of the sum (+, -, x, /):
     //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
-    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1125, 495),
+    lblNum2 = numberBox(quiz, QStringLiteral("lblNum2"), quizRect(7080, 720, 1125, 495),
                         tr("Second number"));
-    signLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
-              twipsRect(8280, 720, 495, 495))
+    signLabel(quiz, QStringLiteral("lblEquals"), QStringLiteral("="), quizRect(8280, 720, 495, 495))
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
-        answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
+        answerBox(quiz, QStringLiteral("txtUserAnswer"), quizRect(8880, 720, 2175, 495));
     //: Spoken name of the box where the pupil types the result of the sum (for a
     //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
     lblRemainder =
-        remainderLabel(client, QStringLiteral("lblRemainder"), twipsRect(11040, 720, 495, 495));
+        remainderLabel(quiz, QStringLiteral("lblRemainder"), quizRect(11040, 720, 495, 495));
+    //: Spoken name of the sign between the quotient and the remainder boxes
     lblRemainder->setAccessibleName(tr("remainder"));
-    txtRemainder =
-        answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
+    txtRemainder = answerBox(quiz, QStringLiteral("txtRemainder"), quizRect(11640, 720, 2055, 495));
     txtRemainder->setToolTip(tr("Enter the remainder"));
     txtRemainder->setAccessibleName(tr("Remainder"));
 
-    picAns = place(new QLabel(client), QStringLiteral("picAns"), twipsRect(7080, 1560, 1575, 1575),
-                   font());
+    picAns =
+        place(new QLabel(quiz), QStringLiteral("picAns"), quizRect(7080, 1560, 1575, 1575), font());
     picAns->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    //: Spoken name of the picture that shows a tick (right) or a cross (wrong)
     picAns->setAccessibleName(tr("Verdict"));
     // Before the first answer: 12 x 12 pixels of flat light grey, a quiet
     // mark where the verdict will be.
@@ -209,16 +228,15 @@ void MainWindow::createQuizArea()
     picAns->setPixmap(blank);
     picAns->setAccessibleDescription(tr("No answer judged yet"));
 
-    lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
+    lblAnswer1 = numberBox(quiz, QStringLiteral("lblAnswer1"), quizRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd =
-        remainderLabel(client, QStringLiteral("lblAnsAnd"), twipsRect(11040, 2040, 495, 495));
+    lblAnsAnd = remainderLabel(quiz, QStringLiteral("lblAnsAnd"), quizRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
-    lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
+    lblAnswer2 = numberBox(quiz, QStringLiteral("lblAnswer2"), quizRect(11640, 2040, 2055, 495),
                            tr("Right remainder"));
 
-    cmdAnswer = place(new QPushButton(tr("Next Question"), client), QStringLiteral("cmdAnswer"),
-                      twipsRect(5640, 3720, 2175, 495), designFont(captionPointSize));
+    cmdAnswer = place(new QPushButton(tr("Next Question"), quiz), QStringLiteral("cmdAnswer"),
+                      quizRect(5640, 3720, 2175, 495), designFont(captionPointSize));
     // Never the window's default button, so Enter in an answer box does not
     // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
