@@ -19,24 +19,44 @@ ensure_packages() {
         sudo=(sudo)
     fi
     echo "Installing missing packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Stages of the test command that run side by side take turns with apt.
+    (
+        flock 9
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    ) 9>"${TMPDIR:-/tmp}/tallyfox-apt.lock"
 }
 
-# Generates a locale of the C library (e.g. he_IL.UTF-8) once, when `locale -a`
-# does not list it yet: tests that run under a language need it besides Qt's.
+# Clang with the run-time libraries of its sanitizers and of libFuzzer, whose
+# package is named after clang's major version (libclang-rt-14-dev on
+# Debian 12, libclang-rt-19-dev on Debian 13): the installed clang says which.
+ensure_clang_sanitizers() {
+    ensure_packages clang
+    ensure_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+}
+
+# Generates locales of the C library (e.g. he_IL.UTF-8) once, those that
+# `locale -a` does not list yet: tests that run under a language need them
+# besides Qt's. One locale-gen run makes all that are missing.
 ensure_locale() {
-    local name=$1
-    local short=${name/.UTF-8/.utf8}
-    locale -a 2>/dev/null | grep -qixF -e "$name" -e "$short" && return 0
+    local missing=()
+    local name
+    for name in "$@"; do
+        [ -n "$name" ] || continue
+        locale -a 2>/dev/null | grep -qixF -e "$name" -e "${name/.UTF-8/.utf8}" ||
+            missing+=("$name")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
     ensure_packages locales
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
-        echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-    fi
+    for name in "${missing[@]}"; do
+        if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
+            echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
     "${sudo[@]}" locale-gen
 }
 

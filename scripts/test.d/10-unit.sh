@@ -8,7 +8,8 @@ source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_german_locale
 ensure_packages "${build_packages[@]}"
 
-build="$TALLYFOX_ROOT/build-test"
-cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
+source "$TALLYFOX_ROOT/scripts/testbuild.sh"
+build=$test_build
+configure_test_build
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2

@@ -3,30 +3,40 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A pupil practises by ear with Orca, the screen reader, keyboard only: one
-# round of each operation in English and one round each in German and in
-# Hebrew (a language written from right to left), every sum, verdict and
-# message checked against what Orca spoke, in the program's own texts from
-# the translation files. If anything cannot start, the stage fails.
+# round of each operation in English and one round in each language that has
+# a translation file, every sum, verdict and message checked against what
+# Orca spoke, in the program's own texts from the translation files. If
+# anything cannot start, the stage fails.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
-ensure_german_locale
-ensure_packages locales
 practice="$TALLYFOX_ROOT/tests/screenreader/orca_practice.py"
-ensure_locale "$(/usr/bin/python3 "$practice" --locale-of he)"
+languages=(en)
+locales=()
+for file in "$TALLYFOX_ROOT"/translations/tallyfox_*.ts; do
+    language=$(basename "$file" .ts)
+    languages+=("${language#tallyfox_}")
+    locales+=("$(/usr/bin/python3 "$practice" --locale-of "${language#tallyfox_}")")
+done
+ensure_locale "${locales[@]}"
 
-build="$TALLYFOX_ROOT/build-test"
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
-fi
+source "$TALLYFOX_ROOT/scripts/testbuild.sh"
+build=$test_build
+configure_test_build
 cmake --build "$build" --target tallyfox >/dev/null
 
+# Orca stops, or with --replace kills, every other Orca of the same user that
+# it can see, so a run sees only its own processes: another run beside it (of
+# another stage or another checkout) is left alone.
+own_processes=(unshare --pid --fork --kill-child --mount-proc)
+[ "$(id -u)" -eq 0 ] || own_processes+=(--user --map-root-user)
+
 status=0
-for language in en de he; do
+for language in "${languages[@]}"; do
     started=$SECONDS
     # A D-Bus session of its own, so that nothing of the machine's desktop
     # (or another run) is heard.
-    dbus-run-session -- /usr/bin/python3 "$practice" \
+    "${own_processes[@]}" dbus-run-session -- /usr/bin/python3 "$practice" \
         "$build/bin/tallyfox" "$language" "$build/screenreader-$language" \
         2> >(grep -v "^dbus-daemon" >&2) || status=1
     echo "screen reader ($language): $((SECONDS - started)) s"

@@ -8,7 +8,8 @@
 # a timeout or running out of memory fails the stage.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
-ensure_packages "${build_packages[@]}" clang libclang-rt-14-dev
+ensure_packages "${build_packages[@]}"
+ensure_clang_sanitizers
 
 build="$TALLYFOX_ROOT/build-fuzz"
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -11,10 +11,9 @@ ensure_packages "${build_packages[@]}" clang-tidy
 
 # Stage 10 leaves build-test built; the tests' generated .moc files must
 # exist for clang-tidy to read the test sources.
-build="$TALLYFOX_ROOT/build-test"
-if [ ! -f "$build/compile_commands.json" ]; then
-    cmake -S "$TALLYFOX_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_WERROR=ON >/dev/null
-fi
+source "$TALLYFOX_ROOT/scripts/testbuild.sh"
+build=$test_build
+configure_test_build
 cmake --build "$build" >/dev/null
 
 root_pattern=$(printf '%s' "$TALLYFOX_ROOT" | sed 's/[][\.*^$/]/\\&/g')

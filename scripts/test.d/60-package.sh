@@ -6,6 +6,7 @@
 # (any error or warning fails), unpacked into a scratch folder and started
 # from there, then installed with apt on a bare Debian root, started there
 # and removed again.
+# Runs beside the other stages.
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages lintian dpkg-dev mmdebstrap xvfb xdotool imagemagick

@@ -277,6 +277,35 @@ private Q_SLOTS:
         QCOMPARE(text->text(selectedStart, selectedEnd), "10");
     }
 
+    void buttonsHaveNoStrayKey_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("pressed"); // the answer button's caption after a press
+        QTest::newRow("answer") << "cmdAnswer"
+                                << "Check Answer";
+        QTest::newRow("reset") << "cmdResetScore"
+                               << "Next Question";
+    }
+    // The focused button, which Enter presses, tells a screen reader its name
+    // and no key: Orca reads a key of Enter as the letter "r" after the name.
+    void buttonsHaveNoStrayKey()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, pressed);
+        WindowUnderTest t;
+        t.get(button)->setFocus();
+        QVERIFY(t.get<QPushButton>(button)->isDefault());
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(t.get(button));
+        QStringList keys{a->text(QAccessible::Accelerator)};
+        for (const QString &action : a->actionInterface()->actionNames())
+            keys << a->actionInterface()->keyBindingsForAction(action);
+        QCOMPARE(keys.join(""), "");
+        QCOMPARE(a->text(QAccessible::Name), t.get<QPushButton>(button)->text());
+        QVERIFY(a->state().defaultButton && a->role() == QAccessible::Button);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(t.caption(), pressed);
+    }
+
     // The answer button is never the default button: Enter in an answer box
     // does nothing, Enter or Space on the focused button presses it. Reset
     // Score empties the tally and leaves the open question. The window has one

@@ -57,7 +57,7 @@ struct WindowUnderTest
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
 

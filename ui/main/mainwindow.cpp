@@ -43,11 +43,11 @@ void MainWindow::connectHandlers()
 {
     for (Operation op : allOperations) {
         const std::size_t i = indexOf(op);
-        connect(chkOpt[i], &QCheckBox::stateChanged, this, &MainWindow::chkOpt_Click);
+        connect(chkOpt[i], OptionCheckBox::changed, this, &MainWindow::chkOpt_Click);
         connect(txtMax[i], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
     }
-    connect(chkAllowNegative, &QCheckBox::stateChanged, this, &MainWindow::chkAllowNegative_Click);
-    connect(chkScore, &QCheckBox::stateChanged, this, &MainWindow::chkScore_Click);
+    connect(chkAllowNegative, OptionCheckBox::changed, this, &MainWindow::chkAllowNegative_Click);
+    connect(chkScore, OptionCheckBox::changed, this, &MainWindow::chkScore_Click);
     connect(cmdResetScore, &QPushButton::clicked, this, &MainWindow::cmdResetScore_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &MainWindow::cmdAnswer_Click);
     connect(itmAbout, &QAction::triggered, this, &MainWindow::itmAbout_Click);

@@ -6,6 +6,7 @@
 // the window looks the same on every desktop; place() mirrors them in a
 // window that reads right to left.
 #include "appidentity.h"
+#include "buttonaccessible.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
 #include "optioncheckbox.h"
@@ -86,6 +87,7 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 
 void MainWindow::createControls()
 {
+    ButtonAccessible::install();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppIdentity::title());
     setWindowIcon(appIcon());

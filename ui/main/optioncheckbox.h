@@ -20,7 +20,15 @@ public:
 
     CheckValue value() const;
 
-    /// Sets the Value; a different Value emits stateChanged at once.
+    /// The signal a changed Value emits: checkStateChanged where Qt has it,
+    /// as stateChanged is deprecated from Qt 6.7 on.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    static constexpr auto changed = &QCheckBox::checkStateChanged;
+#else
+    static constexpr auto changed = &QCheckBox::stateChanged;
+#endif
+
+    /// Sets the Value; a different Value emits `changed` at once.
     void setValue(CheckValue value);
 
 protected:
