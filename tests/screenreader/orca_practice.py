@@ -194,7 +194,15 @@ class Session:
         # So the log goes to a pseudo-terminal, copied into the log file.
         main, secondary = pty.openpty()
         tty.setraw(secondary)
-        process = subprocess.Popen(["orca", "--replace", "--debug-file=/dev/stdout"],
+        # "orca --replace" kills every other Orca of the same user, and Orca
+        # without it refuses to start beside one: in a process namespace of
+        # its own it sees none, so that several runs can go on at once.
+        command = ["orca", "--replace", "--debug-file=/dev/stdout"]
+        isolated = ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child"]
+        if subprocess.run(isolated + ["true"], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode == 0:
+            command = isolated + command
+        process = subprocess.Popen(command,
                                    env=self.env, stdin=subprocess.DEVNULL, stdout=secondary,
                                    stderr=secondary)
         os.close(secondary)
