@@ -27,9 +27,15 @@ cmake --build "$build" --target tallyfox >/dev/null
 
 # Orca stops, or with --replace kills, every other Orca of the same user that
 # it can see, so a run sees only its own processes: another run beside it (of
-# another stage or another checkout) is left alone.
+# another stage or another checkout) is left alone. Where no process namespace
+# can be made (in a chroot whose root is no mount point), the run shares the
+# machine's processes.
 own_processes=(unshare --pid --fork --kill-child --mount-proc)
 [ "$(id -u)" -eq 0 ] || own_processes+=(--user --map-root-user)
+if ! "${own_processes[@]}" true 2>/dev/null; then
+    echo "screen reader: no process namespace of its own here; another Orca would end this one"
+    own_processes=()
+fi
 
 # One practice in LANGUAGE, in a D-Bus session of its own, so that nothing of
 # the machine's desktop (or another run) is heard; what it printed is kept.

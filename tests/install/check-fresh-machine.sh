@@ -22,12 +22,11 @@ fail() { echo "fresh $release: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
 root="$scratch/root"
 cleanup() {
-    for mount in dev sys proc; do
-        if mountpoint -q "$root/$mount"; then umount -R "$root/$mount" || umount -lR "$root/$mount"; fi
-    done
+    if mountpoint -q "$root"; then umount -R "$root" || umount -lR "$root"; fi
     rm -rf --one-file-system "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # This machine's Debian sources, those whose suites are named after its
 # release (bookworm, bookworm-updates, bookworm-security), renamed for the
@@ -84,6 +83,11 @@ mmdebstrap --quiet --variant=apt --include=ca-certificates,git --skip=cleanup/ap
     { cat "$scratch/mmdebstrap.log"; fail "could not build a bare root"; }
 echo "fresh $release: a bare root of $(chroot "$root" dpkg-query -W | wc -l) packages" \
     "in $((SECONDS - started)) s"
+# The root is a mount of its own, as a machine's is (a process namespace of
+# its own, which the screen-reader stage makes, needs that), with /proc,
+# /sys and /dev.
+mount --bind "$root" "$root"
+mount --make-private "$root"
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --make-rslave "$root/sys"

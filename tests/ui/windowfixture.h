@@ -21,6 +21,30 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+// What the announcer last told a screen reader. Before Qt 6.8 that is its
+// name; from 6.8 it tells by an announcement event, kept here as it is sent.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+inline QString lastAnnouncement;
+inline void listenForAnnouncements()
+{
+    lastAnnouncement.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::Announcement)
+            lastAnnouncement = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+    });
+}
+inline QString announced(QAccessibleInterface *)
+{
+    return lastAnnouncement;
+}
+#else
+inline void listenForAnnouncements() {}
+inline QString announced(QAccessibleInterface *announcer)
+{
+    return announcer->text(QAccessible::Name);
+}
+#endif
+
 // Each message as "title: text", with the focused control and its selected
 // text as it opened.
 class RecordingMessages final : public UserMessages
@@ -56,6 +80,7 @@ struct WindowUnderTest
           window((storeValues(stored), *store), messages,
                  std::make_unique<ScriptedRandomSource>(std::move(draws)))
     {
+        listenForAnnouncements();
         window.show();
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
@@ -89,7 +114,8 @@ struct WindowUnderTest
     QString spoken(const QString &name)
     {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get(name));
-        return a->text(QAccessible::Name) + " (" + a->text(QAccessible::Description) + ')';
+        return (name == "announcer" ? announced(a) : a->text(QAccessible::Name)) + " (" +
+               a->text(QAccessible::Description) + ')';
     }
     // Where a pupil clicks: a check box on its square (a short caption leaves
     // the middle of the box outside what a click toggles), else the middle.
