@@ -78,6 +78,7 @@ private Q_SLOTS:
         row("skips operations left out", mul, 10, no, {0.0, 0.3, 0.6, 0.2, 0.5}, "2 x 5 = 10", 5, "1E1", "", P::None, yes);
         row("99999 x 99999",       mul, 99999, no, {0.5, top, top}, "99999 x 99999 = 9999800001", 3, "9999800001", "", P::None, yes);
         row("7 / 2",               div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1.0", P::None, yes);
+        row("2.5 for 7 / 2",       div, 10, no, seven, "7 / 2 = 3 r 1", 3, "2.5", "1", P::None, no);
         row("wrong remainder",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, no);
         row("answer first",        div, 10, no, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber, no);
         row("remainder empty",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "", P::RemainderMissing, no);
@@ -138,8 +139,6 @@ private Q_SLOTS:
         // Written in the locale's digits where its schools use them, ungrouped.
         QCOMPARE(tally.panelTexts(QLocale("ar_EG")).join('|'),
                  "Total questions = ١٦|Correct answers = ١|Wrong answers = ١٥|Score = ٦٫٣%");
-        QCOMPARE(wholeNumberText(-12, QLocale("ar_EG")) + wholeNumberText(345, QLocale("he_IL")),
-                 QLocale("ar_EG").negativeSign() + "١٢345");
         tally.reset();
         for (int i = 0; i < 32767; ++i)
             QVERIFY(!tally.count(true));
