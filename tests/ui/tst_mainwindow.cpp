@@ -172,7 +172,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<QStringList>("sum");   // first number, sign, second number
-        QTest::addColumn<QString>("question");  // as announced
+        QTest::addColumn<QStringList>("asked"); // by the answer (and remainder) box, as told
         QTest::addColumn<QStringList>("wrong"); // typed answer (and remainder)
         QTest::addColumn<QStringList>("right"); // typed answer (and remainder)
         QTest::addColumn<QString>("verdict");   // announced on the wrong one
@@ -180,13 +180,14 @@ private Q_SLOTS:
         using O = Operation;
         // clang-format off
         using L = QStringList;
-        QTest::newRow("7 + 5") << O::Addition << L{"7", "+", "5"} << QString("7 plus 5") << L{"13"} << L{"12"}
+        QTest::newRow("7 + 5") << O::Addition << L{"7", "+", "5"} << L{"7 plus 5"} << L{"13"} << L{"12"}
                                << QString("Wrong, the answer is 12") << L{"12"};
-        QTest::newRow("7 - 3") << O::Subtraction << L{"7", "-", "3"} << QString("7 minus 3") << L{"3"} << L{"4"}
+        QTest::newRow("7 - 3") << O::Subtraction << L{"7", "-", "3"} << L{"7 minus 3"} << L{"3"} << L{"4"}
                                << QString("Wrong, the answer is 4") << L{"4"};
-        QTest::newRow("7 x 5") << O::Multiplication << L{"7", "x", "5"} << QString("7 times 5") << L{"0"} << L{"35"}
+        QTest::newRow("7 x 5") << O::Multiplication << L{"7", "x", "5"} << L{"7 times 5"} << L{"0"} << L{"35"}
                                << QString("Wrong, the answer is 35") << L{"35"};
-        QTest::newRow("17 / 5") << O::Division << L{"17", "/", "5"} << QString("17 divided by 5, answer and remainder")
+        QTest::newRow("17 / 5") << O::Division << L{"17", "/", "5"}
+                                << L{"17 divided by 5, answer and remainder", "remainder of 17 divided by 5"}
                                 << L{"3", "1"} << L{"3", "2"} << QString("Wrong, the answer is 3 remainder 2") << L{"3", "@", "2"};
         // clang-format on
     }
@@ -198,7 +199,7 @@ private Q_SLOTS:
     {
         QFETCH(Operation, operation);
         QFETCH(QStringList, sum);
-        QFETCH(QString, question);
+        QFETCH(QStringList, asked);
         QFETCH(QStringList, wrong);
         QFETCH(QStringList, right);
         QFETCH(QString, verdict);
@@ -212,7 +213,9 @@ private Q_SLOTS:
             QCOMPARE(QStringList({t.text("lblNum1"), t.text("lblSign"), t.text("lblNum2")}), sum);
             QCOMPARE(t.focusName(), "txtUserAnswer");
             QCOMPARE(t.edit("txtUserAnswer")->text(), ""); // the last answer gone
-            QCOMPARE(t.spoken("txtUserAnswer"), "Answer (" + question + ')');
+            QCOMPARE(t.spoken("txtUserAnswer"), "Answer (" + asked[0] + ')');
+            if (division)
+                QCOMPARE(t.spoken("txtRemainder"), "Remainder (" + asked[1] + ')');
             QCOMPARE(t.spoken("cmdAnswer"), "Check Answer ()"); // the caption, no verdict yet
             type(t.edit("txtUserAnswer"), typed[0]);
             if (division)
