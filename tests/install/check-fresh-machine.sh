@@ -94,9 +94,12 @@ mount --make-rslave "$root/sys"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
 
-# The project as it stands, tracked files only, as a clone would have it.
+# The project as it stands, tracked files only, in a repository of their own
+# as a clone would have them (the format and licence checks ask git for them).
 mkdir "$root/tallyfox"
 git -C "$project" ls-files -z | (cd "$project" && tar --null -T - -cf -) | tar -xf - -C "$root/tallyfox"
+git -C "$root/tallyfox" init --quiet
+git -C "$root/tallyfox" add --all
 in_root() {
     chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
         TERM=dumb bash -c 'cd /tallyfox && "$@"' in_root "$@"
