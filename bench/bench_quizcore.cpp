@@ -21,7 +21,7 @@ void BM_MakeQuestion(benchmark::State &state)
 {
     const auto op = static_cast<Operation>(state.range(0));
     std::array<bool, operationCount> enabled{};
-    enabled[static_cast<std::size_t>(indexOf(op))] = true;
+    enabled[indexOf(op)] = true;
     DefaultRandomSource random(1);
     for (auto _ : state) {
         const std::optional<Operation> picked = PickOperation(enabled, random);

@@ -20,16 +20,11 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
 file(CREATE_LINK ${tallyfox_link_target} ${CMAKE_BINARY_DIR}/launcher/tallyfox SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/launcher/tallyfox DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The desktop entry and the AppStream data take the identity (title, version,
-# app id, web address) from the top CMakeLists.txt.
-configure_file(assets/desktop/tallyfox.desktop.in
-    ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.desktop @ONLY)
-configure_file(assets/desktop/tallyfox.metainfo.xml.in
-    ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.desktop
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_BINARY_DIR}/desktop/${TALLYFOX_APP_ID}.metainfo.xml
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and the AppStream data, made in every language by assets/.
+list(GET TALLYFOX_DESKTOP_FILES 0 tallyfox_desktop_entry)
+list(GET TALLYFOX_DESKTOP_FILES 1 tallyfox_appstream_data)
+install(FILES ${tallyfox_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${tallyfox_appstream_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 foreach(size 16 32)
     install(FILES assets/icons/tallyfox-${size}.png

@@ -58,10 +58,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tallyfox-learning.example.org")
-# Depends: the face the fixed layout is measured with, which no tool can see
-# (in another face captions and five-digit numbers overflow their boxes), and
-# what dpkg-shlibdeps computes from the libraries the program uses, appended.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Depends: the faces the fixed layout is measured with, which no tool can see
+# (in another face captions and five-digit numbers overflow their boxes):
+# Liberation Sans, and Noto Sans Arabic UI for the Arabic script; and what
+# dpkg-shlibdeps computes from the libraries the program uses, appended.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-noto-ui-core")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own translations, for the message box's button; without them it is in
 # English.

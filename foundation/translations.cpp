@@ -13,34 +13,35 @@
 
 namespace {
 
-bool install(QCoreApplication &app, const QLocale &language, const QString &name,
-             const QString &folder)
+const QTranslator *install(QCoreApplication &app, const QLocale &language, const QString &name,
+                           const QString &folder)
 {
     auto *translator = new QTranslator(&app);
     if (!translator->load(language, name, QStringLiteral("_"), folder)) {
         delete translator;
-        return false;
+        return nullptr;
     }
     QCoreApplication::installTranslator(translator);
-    return true;
+    return translator;
 }
 
 } // namespace
 
-bool installTranslations(QCoreApplication &app)
+std::optional<QLocale> installTranslations(QCoreApplication &app)
 {
     const QString ownFolder = ProgramFolder::filePath(QStringLiteral("translations"));
     const QStringList preferred = QLocale::system().uiLanguages();
     for (const QString &name : preferred) {
         const QLocale language(name);
         if (language.language() == QLocale::C || language.language() == QLocale::English)
-            return false;
-        if (install(app, language, QStringLiteral("tallyfox"), ownFolder)) {
+            return std::nullopt;
+        if (const QTranslator *own =
+                install(app, language, QStringLiteral("tallyfox"), ownFolder)) {
             // Qt's own texts in the same language, where the system has them.
             install(app, language, QStringLiteral("qtbase"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return true;
+            return own->language().isEmpty() ? language : QLocale(own->language());
         }
     }
-    return false;
+    return std::nullopt;
 }

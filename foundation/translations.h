@@ -6,6 +6,9 @@
 // message box's button) to match.
 #pragma once
 
+#include <QLocale>
+#include <optional>
+
 class QCoreApplication;
 
 /// Installs the translations for the user's preferred language, read from
@@ -13,5 +16,7 @@ class QCoreApplication;
 /// The user's languages are tried in order of preference; the first English
 /// (or C) entry ends the search, since the program's own texts are English.
 /// Without a match nothing is installed and the texts stay English.
-/// Returns true when the program's own translation was installed.
-bool installTranslations(QCoreApplication &app);
+/// Returns the language of the program's own translation when one was
+/// installed, as the translation itself names it: its text direction is
+/// the direction the windows take (Hebrew and Arabic read right to left).
+std::optional<QLocale> installTranslations(QCoreApplication &app);

@@ -6,27 +6,21 @@
 
 #include "quiz/numbertext.h"
 
-#include <QCoreApplication>
 #include <cmath>
 
 namespace {
 
-std::size_t at(Operation op)
-{
-    return static_cast<std::size_t>(indexOf(op));
-}
-
-int storedCheckValue(SettingsStore &store, OptionKey key, const QLocale &locale)
+CheckValue storedCheckValue(SettingsStore &store, OptionKey key, const QLocale &locale)
 {
     return checkValueFromText(store.read(key), locale)
-        .value_or(checkValueFromText(defaultText(key), locale).value_or(CheckValue::unticked));
+        .value_or(checkValueFromText(defaultText(key), locale).value_or(CheckValue::Unticked));
 }
 
 } // namespace
 
 bool OptionValues::ticked(Operation op) const
 {
-    return chkOpt[at(op)] == CheckValue::ticked;
+    return chkOpt[indexOf(op)] == CheckValue::Ticked;
 }
 
 OptionCheck OptionValues::check(const QLocale &locale) const
@@ -38,8 +32,8 @@ OptionCheck OptionValues::check(const QLocale &locale) const
         if (!ticked(op))
             continue;
         anyTicked = true;
-        choice.largest[at(op)] = largestNumber(txtMax[at(op)], locale);
-        if (!choice.largest[at(op)])
+        choice.largest[indexOf(op)] = largestNumber(txtMax[indexOf(op)], locale);
+        if (!choice.largest[indexOf(op)])
             outcome.failingBoxes.append(op);
     }
     outcome.noSelection = !anyTicked;
@@ -52,8 +46,8 @@ OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
 {
     OptionValues values;
     for (Operation op : allOperations) {
-        values.chkOpt[at(op)] = storedCheckValue(store, checkKeys[at(op)], locale);
-        values.txtMax[at(op)] = store.read(largestNumberKeys[at(op)]);
+        values.chkOpt[indexOf(op)] = storedCheckValue(store, checkKeys[indexOf(op)], locale);
+        values.txtMax[indexOf(op)] = store.read(largestNumberKeys[indexOf(op)]);
     }
     values.chkAllowNegative = storedCheckValue(store, OptionKey::chkAllowNegative, locale);
     values.chkScore = storedCheckValue(store, OptionKey::chkScore, locale);
@@ -63,11 +57,11 @@ OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
 bool OptionValues::save(SettingsStore &store) const
 {
     for (Operation op : allOperations) {
-        store.write(checkKeys[at(op)], QString::number(chkOpt[at(op)]));
-        store.write(largestNumberKeys[at(op)], txtMax[at(op)]);
+        store.write(checkKeys[indexOf(op)], checkValueText(chkOpt[indexOf(op)]));
+        store.write(largestNumberKeys[indexOf(op)], txtMax[indexOf(op)]);
     }
-    store.write(OptionKey::chkAllowNegative, QString::number(chkAllowNegative));
-    store.write(OptionKey::chkScore, QString::number(chkScore));
+    store.write(OptionKey::chkAllowNegative, checkValueText(chkAllowNegative));
+    store.write(OptionKey::chkScore, checkValueText(chkScore));
     return store.commit();
 }
 
@@ -82,40 +76,20 @@ std::optional<double> largestNumber(const QString &text, const QLocale &locale)
     return whole;
 }
 
-std::optional<int> checkValueFromText(const QString &text, const QLocale &locale)
+std::optional<CheckValue> checkValueFromText(const QString &text, const QLocale &locale)
 {
     const std::optional<double> number = numberValue(text, locale);
     if (!number)
         return std::nullopt;
     // nearbyint rounds ties to even in the default rounding mode.
     const double rounded = std::nearbyint(*number);
-    if (rounded < CheckValue::unticked || rounded > CheckValue::greyed)
+    if (rounded < static_cast<int>(CheckValue::Unticked) ||
+        rounded > static_cast<int>(CheckValue::Greyed))
         return std::nullopt;
-    return static_cast<int>(rounded);
+    return static_cast<CheckValue>(rounded);
 }
 
-namespace OptionMessages {
-
-QString noSelectionTitle()
+QString checkValueText(CheckValue value)
 {
-    return QCoreApplication::translate("OptionMessages", "No selections made");
+    return QString::number(static_cast<int>(value));
 }
-
-QString noSelectionText()
-{
-    return QCoreApplication::translate("OptionMessages",
-                                       "You must select at least 1 option to perform");
-}
-
-QString invalidEntryTitle()
-{
-    return QCoreApplication::translate("OptionMessages", "Invalid Entry");
-}
-
-QString invalidEntryText()
-{
-    return QCoreApplication::translate("OptionMessages",
-                                       "You must enter a valid number in the range 1-99999");
-}
-
-} // namespace OptionMessages

@@ -16,15 +16,17 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 
-/// A check box's Value. A click only moves between unticked and ticked;
-/// greyed can come only from the settings file.
-namespace CheckValue {
-inline constexpr int unticked = 0;
-inline constexpr int ticked = 1;
-inline constexpr int greyed = 2;
-} // namespace CheckValue
+/// A check box's Value, saved as its number. A click only moves between
+/// Unticked and Ticked; Greyed can come only from the settings file.
+enum class CheckValue : std::uint8_t
+{
+    Unticked = 0,
+    Ticked = 1,
+    Greyed = 2,
+};
 
 /// The bounds of a largest number, both allowed.
 inline constexpr double smallestLargestNumber = 1;
@@ -49,9 +51,9 @@ struct OptionCheck
 
 struct OptionValues
 {
-    std::array<int, operationCount> chkOpt{}; ///< CheckValue of each operation's box
-    int chkAllowNegative = CheckValue::unticked;
-    int chkScore = CheckValue::unticked;
+    std::array<CheckValue, operationCount> chkOpt{}; ///< each operation's box
+    CheckValue chkAllowNegative = CheckValue::Unticked;
+    CheckValue chkScore = CheckValue::Unticked;
     std::array<QString, operationCount> txtMax; ///< the largest numbers as typed
 
     /// An operation is practised, and its largest-number box usable, only
@@ -62,11 +64,11 @@ struct OptionValues
     bool allowNegativeEnabled() const { return ticked(Operation::Subtraction); }
 
     /// A subtraction may come out below zero.
-    bool allowNegative() const { return chkAllowNegative == CheckValue::ticked; }
+    bool allowNegative() const { return chkAllowNegative == CheckValue::Ticked; }
 
     /// The status bar and "Reset Score" are shown unless the box is unticked;
     /// a greyed box shows them.
-    bool scoreShown() const { return chkScore != CheckValue::unticked; }
+    bool scoreShown() const { return chkScore != CheckValue::Unticked; }
 
     /// The check before a new question: no operation ticked is reported, and
     /// so is each ticked operation whose text is not a usable largest number
@@ -98,13 +100,8 @@ std::optional<double> largestNumber(const QString &text, const QLocale &locale =
 /// in @p locale, blanks around it allowed, rounded to the nearest whole
 /// number with ties to even. Only 0, 1 and 2 can be put into a box; any
 /// other text gives nothing.
-std::optional<int> checkValueFromText(const QString &text,
-                                      const QLocale &locale = QLocale::system());
+std::optional<CheckValue> checkValueFromText(const QString &text,
+                                             const QLocale &locale = QLocale::system());
 
-/// Titles and texts of the two messages of the check, in the user's language.
-namespace OptionMessages {
-QString noSelectionTitle();
-QString noSelectionText();
-QString invalidEntryTitle();
-QString invalidEntryText();
-} // namespace OptionMessages
+/// The text a Value is saved as: "0", "1" or "2".
+QString checkValueText(CheckValue value);

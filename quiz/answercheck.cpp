@@ -39,14 +39,25 @@ QString answerProblemMessage(AnswerProblem problem)
     return {};
 }
 
+namespace {
+
+double judgedValue(const QString &typed, const QLocale &locale)
+{
+    // The leading number alone would judge "11,5" right for 11 under a
+    // decimal comma, reading only the 11 before the comma.
+    return numberValue(typed, locale).value_or(LeadingNumber(typed));
+}
+
+} // namespace
+
 bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
-                   const QString &answer, const QString &remainder)
+                   const QString &answer, const QString &remainder, const QLocale &locale)
 {
     // Exact comparison on purpose: the right values are whole numbers, so
     // 2.5 is wrong for 5 / 2 while 12.0 is right for 12.
-    if (LeadingNumber(answer) != expectedAnswer)
+    if (judgedValue(answer, locale) != expectedAnswer)
         return false;
     if (op == Operation::Division)
-        return LeadingNumber(remainder) == expectedRemainder;
+        return judgedValue(remainder, locale) == expectedRemainder;
     return true;
 }

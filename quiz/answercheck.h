@@ -25,6 +25,17 @@ enum class AnswerProblem
     RemainderNotNumber, ///< division: the remainder box does not hold a number
 };
 
+/// The outcome of judging an answer.
+struct Verdict
+{
+    bool right = false;
+    Operation operation = Operation::Addition;
+    double expectedAnswer = 0;
+    double expectedRemainder = 0; ///< meaningful for a division only
+
+    bool operator==(const Verdict &) const = default;
+};
+
 /// Checks the typed texts in order: the answer, then (for a division) the
 /// remainder; the first failure is returned. A text of blanks only is not
 /// empty, so it fails the number check.
@@ -35,8 +46,11 @@ AnswerProblem findAnswerProblem(const QString &answer, const QString &remainder,
 /// "You must enter a valid number". Empty for AnswerProblem::None.
 QString answerProblemMessage(AnswerProblem problem);
 
-/// Whether the answer is right: LeadingNumber of each typed text equals the
-/// expected value exactly, with no tolerance. For a division the remainder
-/// must match too; for the other operations it is not read.
+/// Whether the answer is right: the value of each typed text (the whole text
+/// as @p locale writes numbers, else its LeadingNumber) equals the expected
+/// value exactly, with no tolerance, so an answer with a
+/// fractional part is never right. For a division the remainder must match
+/// too; for the other operations it is not read.
 bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
-                   const QString &answer, const QString &remainder);
+                   const QString &answer, const QString &remainder,
+                   const QLocale &locale = QLocale::system());

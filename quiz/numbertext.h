@@ -14,7 +14,10 @@
 /// The value of the number at the start of @p text: leading blanks skipped,
 /// then an optional sign, digits with at most one full stop as the decimal
 /// point (whatever the locale) and an optional exponent (E or e, then an
-/// optionally signed whole number). Reading stops at the first character
+/// optionally signed whole number). The digits may be those of any script
+/// ("١٢" is 12), the Arabic decimal separator (U+066B) serves as a decimal
+/// point too, the minus sign (U+2212) as a sign, and direction marks before
+/// the sign are passed over. Reading stops at the first character
 /// that cannot continue the number; no number at the start gives 0.
 /// Defined for every text: a value too large for a double gives plus or
 /// minus infinity, one too small gives zero.
@@ -23,13 +26,20 @@ double LeadingNumber(const QString &text);
 /// The value of @p text when the whole of it, apart from blanks around it,
 /// is one number as @p locale writes it: an optional sign (+ or -), digits
 /// with at most one of the locale's decimal separator, and an optional
-/// exponent. Digit grouping, currency signs and signs after the digits are
+/// exponent. Digits, signs and the Arabic decimal separator are read as
+/// LeadingNumber() reads them, so that a text means the same in any locale
+/// that reads it. Digit grouping, currency signs and signs after the digits are
 /// not accepted, nor are values beyond the range of a double.
 std::optional<double> numberValue(const QString &text, const QLocale &locale = QLocale::system());
 
 /// Whether numberValue() accepts the text.
 bool IsNumber(const QString &text, const QLocale &locale = QLocale::system());
 
-/// A whole number in plain decimal digits, with a leading minus sign when
-/// negative and no blank, grouping or decimal part: 42, -7, 9999800001.
-QString wholeNumberText(double value);
+/// A whole number in the digits of @p locale, with its minus sign when
+/// negative and no blank, grouping or decimal part: 42, -7, 9999800001, or
+/// ١٢ where the locale writes Arabic-Indic digits.
+QString wholeNumberText(double value, const QLocale &locale = QLocale());
+
+/// @p plain with its ASCII digits in the digits of @p locale and its minus
+/// sign as the locale writes it.
+QString withLocaleDigits(const QString &plain, const QLocale &locale);

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 enum class Operation : std::uint8_t
@@ -23,10 +24,11 @@ inline constexpr int operationCount = 4;
 inline constexpr std::array<Operation, operationCount> allOperations = {
     Operation::Addition, Operation::Subtraction, Operation::Multiplication, Operation::Division};
 
-/// The index of an operation in the option arrays (0 to 3).
-constexpr int indexOf(Operation op)
+/// The index of an operation in the arrays that hold one value per
+/// operation (0 to 3): `largest[indexOf(op)]`.
+constexpr std::size_t indexOf(Operation op)
 {
-    return static_cast<int>(op);
+    return static_cast<std::size_t>(op);
 }
 
 /// The caption of the operation's check box, e.g. "Addition".

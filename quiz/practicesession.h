@@ -18,6 +18,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <variant>
 
 /// What a question is drawn from: each operation in use with its largest
 /// number (1 to 99999, not necessarily whole), nothing for the others.
@@ -28,25 +29,9 @@ struct PracticeChoice
     bool operator==(const PracticeChoice &) const = default;
 };
 
-/// The outcome of judging an answer.
-struct Verdict
-{
-    bool right = false;
-    Operation operation = Operation::Addition;
-    double expectedAnswer = 0;
-    double expectedRemainder = 0; ///< meaningful for a division only
-};
-
-/// The question as a screen reader speaks it: "7 plus 5", or for a division
-/// "17 divided by 5, answer and remainder".
-QString spokenQuestion(const Question &question);
-
-/// What the remainder box of a division asks for: "remainder of 17 divided by 5".
-QString spokenRemainderQuestion(const Question &question);
-
-/// The verdict as a screen reader speaks it: "Right", "Wrong, the answer is
-/// 12", or for a division "Wrong, the answer is 3 remainder 2".
-QString spokenVerdict(const Verdict &verdict);
+/// What one press of Check Answer comes to: why the typed texts cannot be
+/// judged yet, or the verdict on them.
+using AnswerOutcome = std::variant<AnswerProblem, Verdict>;
 
 class PracticeSession
 {
@@ -77,14 +62,13 @@ public:
     /// choice holds no operation.
     std::optional<Question> newQuestion(const PracticeChoice &choice);
 
-    /// Why the typed answer (and for a division the remainder) cannot be
-    /// judged yet; AnswerProblem::None when it can.
-    AnswerProblem answerProblem(const QString &answer, const QString &remainder,
-                                const QLocale &locale = QLocale::system()) const;
-
-    /// Counts and judges the answer to the open question and closes it.
-    /// The caller has made sure that answerProblem() found nothing.
-    Verdict checkAnswer(const QString &answer, const QString &remainder);
+    /// Takes the typed answer (and for a division the remainder) to the open
+    /// question. When a text is missing or not a number in @p locale, gives
+    /// the first such problem and leaves the question open and the tally as
+    /// it was. Otherwise judges the answer, counts it, closes the question
+    /// and gives the verdict.
+    AnswerOutcome answer(const QString &answer, const QString &remainder,
+                         const QLocale &locale = QLocale::system());
 
 private:
     std::unique_ptr<RandomSource> m_random;

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Int(x) of the draw rules: the largest whole number not above x.
+// Int(x), as every draw below takes it: the largest whole number not above x.
 double wholePart(double x)
 {
     return std::floor(x);

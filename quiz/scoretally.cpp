@@ -4,6 +4,8 @@
 
 #include "scoretally.h"
 
+#include "numbertext.h"
+
 #include <QCoreApplication>
 #include <cmath>
 
@@ -39,10 +41,20 @@ float ScoreTally::score() const
 
 QStringList ScoreTally::panelTexts(const QLocale &locale) const
 {
+    // Each panel is "name = number"; the name must fit a panel of the status
+    // bar together with the longest number.
     return {
-        QCoreApplication::translate("ScoreTally", "Total questions = %1").arg(m_total),
-        QCoreApplication::translate("ScoreTally", "Correct answers = %1").arg(m_correct),
-        QCoreApplication::translate("ScoreTally", "Wrong answers = %1").arg(m_wrong),
+        //: Status bar: how many sums were judged so far
+        QCoreApplication::translate("ScoreTally", "Total questions = %1")
+            .arg(wholeNumberText(m_total, locale)),
+        //: Status bar: how many of them were right
+        QCoreApplication::translate("ScoreTally", "Correct answers = %1")
+            .arg(wholeNumberText(m_correct, locale)),
+        //: Status bar: how many of them were wrong
+        QCoreApplication::translate("ScoreTally", "Wrong answers = %1")
+            .arg(wholeNumberText(m_wrong, locale)),
+        //: Status bar: the share of right answers in per cent; %1 is the number
+        //: (e.g. 87.5), write the per cent sign as your language does
         QCoreApplication::translate("ScoreTally", "Score = %1%").arg(formatScore(score(), locale)),
     };
 }
@@ -52,8 +64,7 @@ QString formatScore(float score, const QLocale &locale)
     // A float times 10 needs at most 28 significant bits and adding 0.5
     // stays exact too, so this rounds the exact stored value half up.
     const double tenths = std::floor(static_cast<double>(score) * 10.0 + 0.5);
-    if (!std::isfinite(tenths) || tenths < 0)
-        return QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("0");
-    const auto whole = static_cast<long long>(tenths);
-    return QString::number(whole / 10) + locale.decimalPoint() + QString::number(whole % 10);
+    const auto whole = std::isfinite(tenths) && tenths > 0 ? static_cast<long long>(tenths) : 0LL;
+    return withLocaleDigits(
+        QString::number(whole / 10) + locale.decimalPoint() + QString::number(whole % 10), locale);
 }

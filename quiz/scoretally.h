@@ -32,7 +32,10 @@ public:
     /// correct / total x 100 as a single-precision value; 0 with no answers.
     float score() const;
 
-    /// The four panel texts, panel 1 first.
+    /// The status bar's panels: questions, right, wrong and score.
+    static constexpr int panelCount = 4;
+
+    /// The panelCount panel texts, panel 1 first.
     QStringList panelTexts(const QLocale &locale = QLocale::system()) const;
 
 private:

@@ -35,23 +35,39 @@ ensure_clang_sanitizers() {
     ensure_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
-# The decimal-comma test runs need the C library's German locale as well as
-# Qt's: generated once, when `locale -a` does not list it yet.
-ensure_german_locale() {
-    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+# Generates locales of the C library (e.g. he_IL.UTF-8) once, those that
+# `locale -a` does not list yet: tests that run under a language need them
+# besides Qt's. One locale-gen run makes all that are missing.
+ensure_locale() {
+    local missing=()
+    local name
+    for name in "$@"; do
+        [ -n "$name" ] || continue
+        locale -a 2>/dev/null | grep -qixF -e "$name" -e "${name/.UTF-8/.utf8}" ||
+            missing+=("$name")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
     ensure_packages locales
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    if ! grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-        echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-    fi
+    for name in "${missing[@]}"; do
+        if ! grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null; then
+            echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
     "${sudo[@]}" locale-gen
 }
 
-# What building the program needs.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2
+# The decimal-comma test runs need the C library's German locale as well as Qt's.
+ensure_german_locale() {
+    ensure_locale de_DE.UTF-8
+}
+
+# What building the program needs (Python writes the desktop entry and the
+# AppStream data in every language).
+build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2 fonts-noto-ui-core
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a

@@ -4,18 +4,22 @@
 <context>
     <name>AboutWindow</name>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
         <source>Updates</source>
         <translation>Actualizaciones</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
         <source>v%1</source>
         <translation>v%1</translation>
     </message>
@@ -23,10 +27,12 @@
 <context>
     <name>AnswerCheck</name>
     <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
         <translation>Escribe una respuesta</translation>
     </message>
     <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
         <translation>Escribe un número válido</translation>
     </message>
@@ -34,127 +40,252 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <location filename="../app/commandline.cpp" line="49"/>
         <source>Practise mental arithmetic one sum at a time.</source>
         <translation>Practica el cálculo mental, una operación cada vez.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="53"/>
         <source>Show this help and quit.</source>
         <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="56"/>
         <source>Show the version and quit.</source>
         <translation>Muestra la versión y sale.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="65"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="73"/>
         <source>Run &apos;%1 --help&apos; to see the options.</source>
         <translation>Ejecuta «%1 --help» para ver las opciones.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>Práctica de cálculo mental</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>Practica el cálculo mental con operaciones de números enteros</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>aritmética;cálculo mental;matemáticas;suma;resta;multiplicación;división;tablas;práctica;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>Practica el cálculo mental, una operación cada vez</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@ plantea una operación cada vez: una suma, resta, multiplicación o división de dos números enteros elegidos al azar. Escribe el resultado, y en una división también el resto, y sabrás enseguida si has acertado; tras una respuesta incorrecta se muestra la correcta.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Elige cuáles de las cuatro operaciones quieres practicar</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Fija el número máximo de cada operación, de 1 a 99999</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Permite o evita las restas con resultado negativo</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Sigue la puntuación de aciertos y errores</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>Tus opciones se conservan de una sesión a otra.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>aritmética;cálculo mental;matemáticas;práctica;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>No se han podido guardar tus opciones en %1.
 En el próximo inicio serán las de antes.</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Comprobar</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
         <source>Next Question</source>
         <translation>Nueva pregunta</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>No answer judged yet</source>
         <translation>Aún no hay respuesta corregida</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
         <source>Right answer</source>
         <translation>Respuesta correcta</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
         <source>Wrong answer</source>
         <translation>Respuesta incorrecta</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
         <source>Select Options</source>
         <translation>Elige las opciones</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
         <source>Max No.</source>
-        <translation>Máximo</translation>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>hasta</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
         <source>1 to 99999</source>
         <translation>De 1 a 99999</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
         <source>Largest number for %1</source>
         <translation>%1: número máximo</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Permitir bajar de cero</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Show progressive score</source>
         <translation>Mostrar el marcador</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Poner a cero</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
         <source>First number</source>
         <translation>Primer número</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Operation</source>
-        <translation>Operación</translation>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>Signo</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Second number</source>
         <translation>Segundo número</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
         <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Respuesta</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>resto</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>Enter the remainder</source>
         <translation>Escribe el resto</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
         <source>Remainder</source>
         <translation>Resto</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Corrección</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
         <source>Right remainder</source>
         <translation>Resto correcto</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>equals</source>
         <translation>igual a</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>r</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>La respuesta correcta</translation>
@@ -163,53 +294,65 @@ En el próximo inicio serán las de antes.</translation>
 <context>
     <name>Operation</name>
     <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
         <source>Addition</source>
         <translation>Suma</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
         <source>Subtraction</source>
         <translation>Resta</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
         <source>Multiplication</source>
         <translation>Multiplicación</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
         <source>Division</source>
         <translation>División</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
         <source>plus</source>
         <translation>más</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
         <source>minus</source>
         <translation>menos</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
         <source>times</source>
         <translation>por</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
         <source>divided by</source>
         <translation>entre</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
         <source>+</source>
         <comment>sign of an addition</comment>
         <translation>+</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
         <source>-</source>
         <comment>sign of a subtraction</comment>
         <translation>-</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
         <source>x</source>
         <comment>sign of a multiplication</comment>
         <translation>×</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
         <source>/</source>
         <comment>sign of a division</comment>
         <translation>:</translation>
@@ -218,18 +361,22 @@ En el próximo inicio serán las de antes.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
         <source>No selections made</source>
         <translation>Ninguna operación elegida</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Elige al menos una operación</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
         <translation>Número no válido</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Escribe un número entre 1 y 99999</translation>
     </message>
@@ -237,30 +384,36 @@ En el próximo inicio serán las de antes.</translation>
 <context>
     <name>PracticeSession</name>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, cociente y resto</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>resto de %1 %2 %3</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
         <source>Right</source>
         <translation>Correcto</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
-        <translation>Incorrecto, la respuesta es %1 resto %2</translation>
+        <translation>Incorrecto, el cociente es %1 y el resto %2</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Incorrecto, la respuesta es %1</translation>
@@ -269,25 +422,34 @@ En el próximo inicio serán las de antes.</translation>
 <context>
     <name>ScoreTally</name>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
         <translation>Total de preguntas = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
         <translation>Correctas = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
         <translation>Incorrectas = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>Aciertos = %1&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
+        <location filename="../app/main.cpp" line="51"/>
         <source>Tallyfox needs a desktop to show its window, and none was found.
 Start it from a desktop session, or under a virtual display:
     xvfb-run %1

@@ -4,18 +4,22 @@
 <context>
     <name>AboutWindow</name>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
         <source>Updates</source>
         <translation>Mises à jour</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
         <source>About %1</source>
         <translation>À propos de %1</translation>
     </message>
     <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
         <source>v%1</source>
         <translation>v%1</translation>
     </message>
@@ -23,10 +27,12 @@
 <context>
     <name>AnswerCheck</name>
     <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
         <translation>Écris une réponse</translation>
     </message>
     <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
         <translation>Écris un nombre valide</translation>
     </message>
@@ -34,127 +40,252 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <location filename="../app/commandline.cpp" line="49"/>
         <source>Practise mental arithmetic one sum at a time.</source>
         <translation>S’entraîner au calcul mental, une opération à la fois.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="53"/>
         <source>Show this help and quit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="56"/>
         <source>Show the version and quit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="65"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
+        <location filename="../app/commandline.cpp" line="73"/>
         <source>Run &apos;%1 --help&apos; to see the options.</source>
         <translation>Lance « %1 --help » pour voir les options.</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>Entraînement au calcul mental</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>S’entraîner au calcul mental avec des opérations sur des nombres entiers</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>arithmétique;calcul mental;mathématiques;addition;soustraction;multiplication;division;tables;entraînement;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>S’entraîner au calcul mental, une opération à la fois</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@ propose une opération à la fois : une addition, une soustraction, une multiplication ou une division de deux nombres entiers tirés au hasard. Écris le résultat, et pour une division le reste aussi : tu sais tout de suite si c’est juste, et la bonne réponse s’affiche après une erreur.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Choisis les opérations à travailler parmi les quatre</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Fixe le plus grand nombre de chaque opération, de 1 à 99999</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Autorise ou évite les soustractions au résultat négatif</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Suis le score des bonnes et des mauvaises réponses</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>Tes choix sont conservés d’une séance à l’autre.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>arithmétique;calcul mental;mathématiques;entraînement;</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>Tes options n’ont pas pu être enregistrées dans %1.
 Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
         <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Vérifier la réponse</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
         <source>Next Question</source>
         <translation>Question suivante</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>No answer judged yet</source>
         <translation>Pas encore de réponse corrigée</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
         <source>Right answer</source>
         <translation>Bonne réponse</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
         <source>Wrong answer</source>
         <translation>Mauvaise réponse</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
         <source>Select Options</source>
         <translation>Choisir les options</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
         <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>Jusqu’à</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
         <source>1 to 99999</source>
         <translation>1 à 99999</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
         <source>Largest number for %1</source>
         <translation>%1 : plus grand nombre</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Résultat négatif permis</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
         <source>Show progressive score</source>
         <translation>Afficher le score en cours</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
         <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Remise à zéro</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
         <source>First number</source>
         <translation>Premier nombre</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
         <source>Operation</source>
-        <translation>Opération</translation>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>Signe</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Second number</source>
         <translation>Deuxième nombre</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
         <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Réponse</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>reste</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>Enter the remainder</source>
         <translation>Écris le reste</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
         <source>Remainder</source>
         <translation>Reste</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
         <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Correction</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
         <source>Right remainder</source>
         <translation>Reste correct</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>equals</source>
         <translation>égale</translation>
     </message>
     <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>r</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>La bonne réponse</translation>
@@ -163,53 +294,65 @@ Au prochain démarrage, elles seront comme avant.</translation>
 <context>
     <name>Operation</name>
     <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
         <source>Addition</source>
         <translation>Addition</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
         <source>Subtraction</source>
         <translation>Soustraction</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
         <source>Multiplication</source>
         <translation>Multiplication</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
         <source>Division</source>
         <translation>Division</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
         <source>plus</source>
         <translation>plus</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
         <source>minus</source>
         <translation>moins</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
         <source>times</source>
         <translation>fois</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
         <source>divided by</source>
         <translation>divisé par</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
         <source>+</source>
         <comment>sign of an addition</comment>
         <translation>+</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
         <source>-</source>
         <comment>sign of a subtraction</comment>
         <translation>-</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
         <source>x</source>
         <comment>sign of a multiplication</comment>
         <translation>×</translation>
     </message>
     <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
         <source>/</source>
         <comment>sign of a division</comment>
         <translation>:</translation>
@@ -218,18 +361,22 @@ Au prochain démarrage, elles seront comme avant.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
         <source>No selections made</source>
         <translation>Aucune opération choisie</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Choisis au moins une opération</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
         <translation>Nombre non valide</translation>
     </message>
     <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>Écris un nombre entre 1 et 99999</translation>
     </message>
@@ -237,30 +384,36 @@ Au prochain démarrage, elles seront comme avant.</translation>
 <context>
     <name>PracticeSession</name>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, quotient et reste</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>reste de %1 %2 %3</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
         <source>Right</source>
         <translation>Juste</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
-        <translation>Faux, la réponse est %1 reste %2</translation>
+        <translation>Faux, le quotient est %1 et le reste %2</translation>
     </message>
     <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Faux, la réponse est %1</translation>
@@ -269,25 +422,34 @@ Au prochain démarrage, elles seront comme avant.</translation>
 <context>
     <name>ScoreTally</name>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
         <translation>Questions posées = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
         <translation>Bonnes réponses = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
         <translation>Erreurs = %1</translation>
     </message>
     <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>Taux de réussite = %1&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
+        <location filename="../app/main.cpp" line="51"/>
         <source>Tallyfox needs a desktop to show its window, and none was found.
 Start it from a desktop session, or under a virtual display:
     xvfb-run %1

@@ -58,9 +58,11 @@ echo "bare system: $release root of $before packages; apt installed the package 
 in_root dpkg-query -L tallyfox >"$scratch/owned"
 (cd "$root" && find usr | sort) >"$scratch/usr-installed"
 
-# The face the window is measured in came with it.
+# The faces the window is measured in came with it.
 face=$(in_root fc-match -f '%{file}' 'Liberation Sans')
 [[ "$face" == */LiberationSans-Regular.ttf ]] || fail "Liberation Sans is missing, fc-match gives $face"
+face=$(in_root fc-match -f '%{file}' 'Noto Sans Arabic UI')
+[[ "$face" == */NotoSansArabicUI-Regular.ttf ]] || fail "Noto Sans Arabic UI is missing, fc-match gives $face"
 version=$(in_root tallyfox --version)
 [ "$version" = "Tallyfox $(dpkg-deb -f "$deb" Version)" ] || fail "--version says '$version'"
 usage=$(in_root env LC_ALL=de_DE.UTF-8 LANGUAGE=de tallyfox --help 2>/dev/null)
@@ -100,7 +102,7 @@ kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
 [ ! -s "$scratch/program.log" ] || { cat "$scratch/program.log"; fail "the program reported the above"; }
-echo "bare system: Liberation Sans is there, --version answers, the usage and the window" \
+echo "bare system: Liberation Sans and Noto Sans Arabic UI are there, --version answers, the usage and the window" \
     "are German, the window shows the verdict picture"
 
 # Removed with apt, the package leaves nothing under /usr: no new path, and of

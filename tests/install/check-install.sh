@@ -29,9 +29,17 @@ for picture in blank.jpg right.jpg wrong.jpg; do
     [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' \n')" = "ffd8ff" ] || fail "$picture is not a JPEG"
 done
 
+# The languages are the source's translation files.
+languages=()
+for ts in "$(dirname "$0")"/../../translations/tallyfox_*.ts; do
+    language=$(basename "$ts" .ts)
+    languages+=("${language#tallyfox_}")
+done
+[ ${#languages[@]} -gt 0 ] || fail "no translation files beside the sources"
+
 # The translations, in the subfolder where the program looks for them. Every
 # compiled Qt translation starts with the bytes 3C B8 64 18.
-for language in de es fr; do
+for language in "${languages[@]}"; do
     file="$folder/translations/tallyfox_$language.qm"
     [ -f "$file" ] || fail "translations/tallyfox_$language.qm is missing beside $program"
     [ "$(head -c 4 "$file" | od -An -tx1 | tr -d ' \n')" = "3cb86418" ] || fail "$file is not a Qt translation"
@@ -45,5 +53,11 @@ grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not named $i
 for icon in 16x16/apps/$id.png 32x32/apps/$id.png scalable/apps/$id.svg; do
     [ -f "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon is missing"
 done
-[ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "AppStream data $id.metainfo.xml is missing"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+[ -f "$metainfo" ] || fail "AppStream data $id.metainfo.xml is missing"
+# Both speak every language.
+for language in "${languages[@]}"; do
+    grep -q "^GenericName\[$language\]=." "$desktop" || fail "the desktop entry lacks GenericName[$language]"
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the AppStream data lacks a summary in $language"
+done
 echo "install check: $launcher -> $program, pictures, translations and desktop files in place"

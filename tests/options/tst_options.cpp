@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr CheckValue U = CheckValue::Unticked, T = CheckValue::Ticked, G = CheckValue::Greyed;
+
 // QSettings shares what it parsed of a file across the process and parses it
 // again only when the file's time stamp changes, so each write gets its own.
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -31,6 +33,30 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace
+
+// What QCOMPARE prints for the option types.
+// The check boxes' Values, then the largest numbers in quotes.
+char *toString(const OptionValues &v)
+{
+    QStringList parts;
+    for (CheckValue box : v.chkOpt)
+        parts << checkValueText(box);
+    parts << checkValueText(v.chkAllowNegative) << checkValueText(v.chkScore);
+    for (const QString &text : v.txtMax)
+        parts << '"' + text + '"';
+    return qstrdup(qPrintable(parts.join(' ')));
+}
+
+char *toString(const OptionCheck &c)
+{
+    QStringList parts(c.noSelection ? "no selection" : "");
+    for (Operation op : c.failingBoxes)
+        parts << "failing " + operationName(op);
+    for (Operation op : allOperations)
+        if (c.choice && c.choice->largest[indexOf(op)])
+            parts << operationName(op) + ' ' + QString::number(*c.choice->largest[indexOf(op)]);
+    return qstrdup(qPrintable(parts.join(", ")));
+}
 
 class TestOptions : public QObject
 {
@@ -54,15 +80,15 @@ private Q_SLOTS:
                             const OptionCheck &outcome) {
             QTest::newRow(name) << panel << outcome;
         };
-        row("bounds", {{1, 1, 1, 1}, 0, 0, {"1", "99999", "0", "100000"}},
+        row("bounds", {{T, T, T, T}, U, U, {"1", "99999", "0", "100000"}},
             {false, {O::Multiplication, O::Division}, none});
-        row("not numbers", {{1, 1, 1, 1}, 0, 0, {"", "12a", "0.5", "2,5"}},
+        row("not numbers", {{T, T, T, T}, U, U, {"", "12a", "0.5", "2,5"}},
             {false, {O::Addition, O::Subtraction, O::Multiplication, O::Division}, none});
-        row("nothing ticked", {{0, 0, 0, 0}, 0, 0, {"abc", "", "0", "-1"}}, {true, {}, none});
-        row("unticked box unread", {{1, 1, 1, 0}, 0, 0, {"00005", " 7", "2.5", "abc"}},
+        row("nothing ticked", {{U, U, U, U}, U, U, {"abc", "", "0", "-1"}}, {true, {}, none});
+        row("unticked box unread", {{T, T, T, U}, U, U, {"00005", " 7", "2.5", "abc"}},
             {false, {}, PracticeChoice{{5.0, 7.0, 2.5, none}}});
-        row("greyed only", {{2, 2, 0, 0}, 0, 0, {"10", "10", "abc", "abc"}}, {true, {}, none});
-        row("greyed and ticked", {{2, 1, 0, 0}, 0, 0, {"abc", "99999", "10", "10"}},
+        row("greyed only", {{G, G, U, U}, U, U, {"10", "10", "abc", "abc"}}, {true, {}, none});
+        row("greyed and ticked", {{G, T, U, U}, U, U, {"abc", "99999", "10", "10"}},
             {false, {}, PracticeChoice{{none, 99999.0, none, none}}});
     }
 
@@ -70,7 +96,7 @@ private Q_SLOTS:
     {
         QFETCH(OptionValues, panel);
         QFETCH(OptionCheck, outcome);
-        QVERIFY(panel.check(QLocale::c()) == outcome);
+        QCOMPARE(panel.check(QLocale::c()), outcome);
     }
 
     void initTestCase()
@@ -93,12 +119,12 @@ private Q_SLOTS:
         // A check-box text is one number rounded with ties to even; one that
         // gives no Value from 0 to 2 takes the key's default.
         file("check texts", "chkOpt0=0.5\nchkOpt1=1.5\nchkOpt2=2.5\nchkOpt3=\" 1 \"\nchkScore=0",
-             {{0, 2, 2, 1}, 0, 0, {"10", "10", "10", "10"}});
+             {{U, G, G, T}, U, U, {"10", "10", "10", "10"}});
         file("unusable check texts", "chkOpt0=abc\nchkOpt1=3\nchkOpt2=-1\nchkScore=1a",
-             {{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}});
+             {{T, U, U, U}, U, T, {"10", "10", "10", "10"}});
         file("greyed, emptied box, comments, no =",
              "chkAllowNegative=2\ntxtMax2=\ntxtMax3=1234567\n;txtMax1=9\njunk\n txtMax1 = 7 ; 8",
-             {{1, 0, 0, 0}, 2, 1, {"10", "7", "", "1234567"}});
+             {{T, U, U, U}, G, T, {"10", "7", "", "1234567"}});
         // Qt's own reader would reserve room for 2^31 strings for the first,
         // and run out of stack on the 100000 lists nested in each other.
         file("typed values, binary",
@@ -106,22 +132,23 @@ private Q_SLOTS:
              "@Variant(" +
                  QByteArray(R"(\0\0\0\t\0\0\0\x1)").repeated(100000) +
                  QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
-             {{1, 0, 0, 1}, 0, 1, {"10", "10", "10", "10"}});
+             {{T, U, U, T}, U, T, {"10", "10", "10", "10"}});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
         file("blanks, commas, quotes",
              "txtMax0=\ntxtMax1=\"  7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
-             {{1, 0, 0, 0}, 0, 1, {"", "  7 ", "1, 2,3", "q\"\\"}});
+             {{T, U, U, U}, U, T, {"", "  7 ", "1, 2,3", "q\"\\"}});
         file("separators, header, @",
              "txtMax0=\"=5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=@@",
-             {{1, 0, 0, 0}, 0, 1, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
+             {{T, U, U, U}, U, T, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
+        // Last, one text with every character the format treats specially.
         file("non-ASCII, controls, NUL",
              "txtMax0=\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\ntxtMax1=\\t1\\r\\n\\a\\x1\\x1f\n"
-             "txtMax2=@String(\\0\\x31\\x32)",
-             {{1, 0, 0, 0},
-              0,
-              1,
+             "txtMax2=@String(\\0\\x31\\x32)\ntxtMax3=\"@@ ;,=#[]\\\"\\\\\\xfeff\\t \"",
+             {{T, U, U, U},
+              U,
+              T,
               {QStringLiteral("\u00e9\u20ac\U0001F600"), "\t1\r\n\a\x01\x1f",
-               QString(QChar()) + "12", "10"}});
+               QString(QChar()) + "12", QStringLiteral("@ ;,=#[]\"\\\uFEFF\t ")}});
     }
 
     // Load and save over the file, then read copies of it with this program's
@@ -130,9 +157,11 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(OptionValues, loaded);
-        writeFile(m_path, "[Other]\nkept=yes\n[Options]\n" + bytes);
+        // A byte order mark first, as some editors write: the first group's
+        // header follows it.
+        writeFile(m_path, "\xef\xbb\xbf[Other]\nkept=yes\n[Options]\n" + bytes);
         QSettingsStore store;
-        QVERIFY(OptionValues::load(store) == loaded);
+        QCOMPARE(OptionValues::load(store), loaded);
         QVERIFY(loaded.save(store));
         MemorySettingsStore texts; // each key's text, as saved
         loaded.save(texts);
@@ -157,8 +186,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_path + "/inside"));
         {
             QSettingsStore store;
-            QVERIFY(OptionValues::load(store) ==
-                    OptionValues({{1, 0, 0, 0}, 0, 1, {"10", "10", "10", "10"}}));
+            QCOMPARE(OptionValues::load(store),
+                     OptionValues({{T, U, U, U}, U, T, {"10", "10", "10", "10"}}));
             QVERIFY(!OptionValues().save(store));
         }
         QVERIFY(QFileInfo(m_path + "/inside").isDir());

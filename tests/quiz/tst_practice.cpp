@@ -42,7 +42,8 @@ class TestPractice : public QObject
 private Q_SLOTS:
     // Draws of Int(r * 4) pick the operation, then Int(11 r) the operands
     // and Int(10 r) + 1 the divisor (largest number 10 unless given). The
-    // typed answer and remainder are checked, then judged and counted.
+    // typed answer and remainder are checked; a problem leaves the question
+    // open and uncounted, an answer that passes is judged and counted.
     void practice_data()
     {
         QTest::addColumn<QList<Operation>>("operations");
@@ -55,13 +56,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("remainder");
         QTest::addColumn<AnswerProblem>("problem");
         QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("locale"); // the answer's
         const auto row = [](const char *name, const QList<Operation> &operations, double largest,
                             bool allowNegative, const QList<double> &draws, const char *question,
                             int drawn, const char *answer, const char *remainder, P problem,
-                            bool right) {
+                            bool right, const char *locale = "C") {
             QTest::newRow(name) << operations << largest << allowNegative << draws
                                 << QString(question) << drawn << QString(answer)
-                                << QString(remainder) << problem << right;
+                                << QString(remainder) << problem << right << QString(locale);
         };
         const QList<double> seven = {top, 0.65, 0.15}, twenty = {0.0, top, top};
         const QList<Operation> all = {O::Addition, O::Subtraction, O::Multiplication, O::Division},
@@ -80,7 +82,11 @@ private Q_SLOTS:
         row("wrong remainder",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, no);
         row("answer first",        div, 10, no, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber, no);
         row("remainder empty",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "", P::RemainderMissing, no);
-        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, yes);
+        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, no);
+        row("3.4 r 0 for 17 / 5",  div, 20, no, {top, 0.84, 0.2}, "17 / 5 = 3 r 2", 3, "3.4", "0", P::None, no);
+        // A fractional part is never right, whatever the decimal separator.
+        row("11,5 for 6 + 5",      all, 10, no, {0.1, 0.59, 0.5}, "6 + 5 = 11", 3, "11,5", "", P::None, no, "de_DE");
+        row("11,0 for 6 + 5",      all, 10, no, {0.1, 0.59, 0.5}, "6 + 5 = 11", 3, "11,0", "", P::None, yes, "de_DE");
         row("divisor redrawn",     div, 10, no, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2", P::None, yes);
         row("divisor 1",           div, 10, no, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0", P::None, yes);
         row("dividend 0",          div, 10, no, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0", P::None, yes);
@@ -100,6 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, remainder);
         QFETCH(AnswerProblem, problem);
         QFETCH(bool, right);
+        QFETCH(QString, locale);
         auto *random = new ScriptedRandomSource(draws);
         PracticeSession session{std::unique_ptr<RandomSource>(random)};
         session.setAllowNegative(allowNegative);
@@ -112,25 +119,28 @@ private Q_SLOTS:
         if (!asked)
             return;
 
-        QCOMPARE(session.answerProblem(answer, remainder, QLocale::c()), problem);
-        const Verdict verdict = session.checkAnswer(answer, remainder);
-        QCOMPARE(verdict.right, right);
+        const AnswerOutcome outcome = session.answer(answer, remainder, QLocale(locale));
+        const auto *verdict = std::get_if<Verdict>(&outcome);
+        QCOMPARE(verdict ? P::None : std::get<AnswerProblem>(outcome), problem);
+        QCOMPARE(verdict && verdict->right, right);
         QCOMPARE(session.tally().correctAnswers(), right ? 1 : 0);
-        QCOMPARE(session.tally().wrongAnswers(), right ? 0 : 1);
-        QVERIFY(!session.questionOpen());
+        QCOMPARE(session.tally().wrongAnswers(), verdict && !right ? 1 : 0);
+        QCOMPARE(session.questionOpen(), !verdict);
     }
 
     // Halves of the score round up (6.25 to 6.3); the 32768th answer restarts
-    // the tally and is question 1 of the new one.
+    // the tally and is question 1 of the new one. Numbers are written in the
+    // locale's digits.
     void tally()
     {
         ScoreTally tally;
         for (int i = 0; i < 16; ++i)
             tally.count(i == 0);
-        QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
-                 "Total questions = 16|Correct answers = 1|Wrong answers = 15|Score = 6.3%");
+        // Written in the locale's digits where its schools use them, ungrouped.
+        QCOMPARE(tally.panelTexts(QLocale("ar_EG")).join('|'),
+                 "Total questions = ١٦|Correct answers = ١|Wrong answers = ١٥|Score = ٦٫٣%");
         tally.reset();
-        for (int i = 0; i < ScoreTally::counterLimit; ++i)
+        for (int i = 0; i < 32767; ++i)
             QVERIFY(!tally.count(true));
         QVERIFY(tally.count(false));
         QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
@@ -174,6 +184,10 @@ private Q_SLOTS:
             {"9007199254740993" + zeros + "1e-801", 0x1p53 + 2, 0x1p53 + 2, 0x1p53 + 2},
             {"0." + QString(999999, u'0') + "1e1000005", 1e5, 1e5, no},
             {"1" + QString(1000000, u'0') + "e-1000001", 0.1, 0.1, 0.1},
+            // Digits of any script (Arabic-Indic; a mathematical one beyond the
+            // basic plane, then Persian; full-width), the Arabic decimal
+            // separator, a direction mark before the minus sign U+2212.
+            {"١٠٠", 100, 100, 100},  {"𝟏۲٫۵", 12.5, 12.5, 12.5},  {"\u061C\u2212" "５", -5, -5, -5},
             // clang-format on
         };
         for (const auto &row : rows)

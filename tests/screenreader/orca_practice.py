@@ -15,10 +15,12 @@ number box by its operation. The answers typed are worked out from the sum
 Orca spoke, so nothing is known to the test beforehand.
 
     orca_practice.py PROGRAM LANGUAGE WORK_FOLDER
+    orca_practice.py --locale-of LANGUAGE   (prints the locale a run uses)
 
 Run inside a D-Bus session of its own (dbus-run-session). Exits non-zero on
 the first thing not heard, or if anything cannot start.
 """
+import locale
 import os
 import re
 import shutil
@@ -28,62 +30,78 @@ import sys
 import threading
 import time
 import tty
+import xml.etree.ElementTree as ElementTree
 
-# What the pupil must hear, per language: the program's own texts.
-LANGUAGES = {
-    "en": {
-        "operations": ["Addition", "Subtraction", "Multiplication", "Division"],
-        "largest": "Largest number for {}",
-        "words": ["plus", "minus", "times", "divided by"],
-        "division": r"(\d+) divided by (\d+), answer and remainder",
-        "wrong": "Wrong, the answer is {}",
-        "wrong_division": "Wrong, the answer is {} remainder {}",
-        "right": "Right",
-        "next": "Next Question",
-        "check": "Check Answer",
-        "no_answer": "You must supply an answer",
-        "no_selection": ["No selections made", "You must select at least 1 option to perform"],
-    },
-    "de": {
-        "operations": ["Addition", "Subtraktion", "Multiplikation", "Division"],
-        "largest": "{}: größte Zahl",
-        "words": ["plus", "minus", "mal", "geteilt durch"],
-        "division": r"(\d+) geteilt durch (\d+), Antwort und Rest",
-        "wrong": "Falsch, die Antwort ist {}",
-        "wrong_division": "Falsch, die Antwort ist {} Rest {}",
-        "right": "Richtig",
-        "next": "Nächste Aufgabe",
-        "check": "Antwort prüfen",
-        "no_answer": "Gib eine Antwort ein",
-        "no_selection": ["Keine Rechenart gewählt", "Wähle mindestens eine Rechenart aus"],
-    },
-    "fr": {
-        "operations": ["Addition", "Soustraction", "Multiplication", "Division"],
-        "largest": "{} : plus grand nombre",
-        "words": ["plus", "moins", "fois", "divisé par"],
-        "division": r"(\d+) divisé par (\d+), quotient et reste",
-        "wrong": "Faux, la réponse est {}",
-        "wrong_division": "Faux, la réponse est {} reste {}",
-        "right": "Juste",
-        "next": "Question suivante",
-        "check": "Vérifier la réponse",
-        "no_answer": "Écris une réponse",
-        "no_selection": ["Aucune opération choisie", "Choisis au moins une opération"],
-    },
-    "es": {
-        "operations": ["Suma", "Resta", "Multiplicación", "División"],
-        "largest": "{}: número máximo",
-        "words": ["más", "menos", "por", "entre"],
-        "division": r"(\d+) entre (\d+), cociente y resto",
-        "wrong": "Incorrecto, la respuesta es {}",
-        "wrong_division": "Incorrecto, la respuesta es {} resto {}",
-        "right": "Correcto",
-        "next": "Nueva pregunta",
-        "check": "Comprobar",
-        "no_answer": "Escribe una respuesta",
-        "no_selection": ["Ninguna operación elegida", "Elige al menos una operación"],
-    },
-}
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
+
+
+def program_texts(language):
+    """What the pupil must hear: the program's own texts, from the language's
+    translation file (in English, the texts themselves)."""
+    found = {}
+    if language != "en":
+        path = os.path.join(TRANSLATIONS, f"tallyfox_{language}.ts")
+        for context in ElementTree.parse(path).getroot().iter("context"):
+            for message in context.iter("message"):
+                key = (context.findtext("name"), message.findtext("source"),
+                       message.findtext("comment"))
+                found[key] = message.findtext("translation")
+
+    def tr(context, source, comment=None):
+        return found.get((context, source, comment)) or source
+
+    def filled(text, *values):
+        """Qt's %1, %2 replaced by the values, each a text or a function of
+        the literal text around it (to build a pattern)."""
+        parts = re.split(r"%(\d)", text)
+        return "".join(values[int(part) - 1] if i % 2 else part for i, part in enumerate(parts))
+
+    words = [tr("Operation", word) for word in ("plus", "minus", "times", "divided by")]
+    division = re.split(r"(%\d)", tr("PracticeSession", "%1 %2 %3, answer and remainder"))
+    number = r"(\d+)"
+    return {
+        "operations": [tr("Operation", name) for name in
+                       ("Addition", "Subtraction", "Multiplication", "Division")],
+        "largest": filled(tr("MainWindow", "Largest number for %1"), "{}"),
+        "words": words,
+        "division": "".join({"%1": number, "%2": re.escape(words[3]), "%3": number}.get(
+            part, re.escape(part)) for part in division),
+        "sum": lambda operation, first, second: filled(
+            tr("PracticeSession", "%1 %2 %3, answer and remainder" if operation == 3 else "%1 %2 %3"),
+            str(first), words[operation], str(second)),
+        "remainder": lambda first, second: filled(
+            tr("PracticeSession", "remainder of %1 %2 %3"), str(first), words[3], str(second)),
+        "wrong": filled(tr("PracticeSession", "Wrong, the answer is %1"), "{0}"),
+        "wrong_division": filled(tr("PracticeSession", "Wrong, the answer is %1 remainder %2"),
+                                 "{0}", "{1}"),
+        "right": tr("PracticeSession", "Right"),
+        "next": tr("MainWindow", "Next Question"),
+        "check": tr("MainWindow", "Check Answer"),
+        "no_answer": tr("AnswerCheck", "You must supply an answer"),
+        "no_selection": [tr("OptionMessages", "No selections made"),
+                         tr("OptionMessages", "You must select at least 1 option to perform")],
+    }
+
+
+def locale_of(language):
+    """A locale of the C library for the language of a translation file: the
+    language's own country (de_DE), else the one Python's aliases give
+    (he_IL), else the first the C library supports (ar_AE); None for English
+    or when the library knows none."""
+    if language == "en":
+        return None
+    try:
+        with open("/usr/share/i18n/SUPPORTED") as supported:
+            known = [line.split()[0] for line in supported if ".UTF-8 UTF-8" in line]
+    except OSError:
+        return None
+    base = language.split("_")[0]
+    alias = locale.normalize(language).split(".")[0]
+    for name in (f"{language}.UTF-8", f"{base}_{base.upper()}.UTF-8", f"{alias}.UTF-8"):
+        if name in known:
+            return name
+    return next((name for name in known if name.startswith(base + "_")), None)
+
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 
@@ -97,7 +115,7 @@ class Session:
 
     def __init__(self, program, language, work):
         self.language = language
-        self.texts = LANGUAGES[language]
+        self.texts = program_texts(language)
         self.work = work
         self.processes = []
         self.log_path = os.path.join(work, "orca.log")
@@ -117,11 +135,11 @@ class Session:
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_RUNTIME_DIR=runtime)
         # The desktop in the pupil's language where the machine has it
         # (Orca's own words follow it), else in English.
-        locale = f"{language}_{language.upper()}.UTF-8"
+        name = locale_of(language)
         available = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout
-        if language == "en" or locale.lower().replace("utf-8", "utf8") not in available.lower():
-            locale = "C.UTF-8"
-        env.update(LANG=locale, LC_ALL=locale, LANGUAGE=language)
+        if not name or name.lower().replace("utf-8", "utf8") not in available.lower().split():
+            name = "C.UTF-8"
+        env.update(LANG=name, LC_ALL=name, LANGUAGE=language)
         self.env = env
         self._write_speech_settings()
 
@@ -176,7 +194,15 @@ class Session:
         # So the log goes to a pseudo-terminal, copied into the log file.
         main, secondary = pty.openpty()
         tty.setraw(secondary)
-        process = subprocess.Popen(["orca", "--replace", "--debug-file=/dev/stdout"],
+        # "orca --replace" kills every other Orca of the same user, and Orca
+        # without it refuses to start beside one: in a process namespace of
+        # its own it sees none, so that several runs can go on at once.
+        command = ["orca", "--replace", "--debug-file=/dev/stdout"]
+        isolated = ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child"]
+        if subprocess.run(isolated + ["true"], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode == 0:
+            command = isolated + command
+        process = subprocess.Popen(command,
                                    env=self.env, stdin=subprocess.DEVNULL, stdout=secondary,
                                    stderr=secondary)
         os.close(secondary)
@@ -297,6 +323,12 @@ def hear_sum(session, spoken, operation):
     return int(sums[0].group(1)), int(sums[0].group(2))
 
 
+def where_am_i(session, sum_text, what):
+    """Orca's Where Am I (keypad Enter) tells the sum, once."""
+    spoken = session.key("KP_Enter")
+    once(session, spoken, sum_text, f"Where Am I in {what}")
+
+
 def answer_of(operation, first, second):
     if operation == 0:
         return [first + second]
@@ -325,13 +357,21 @@ def round_of(session, operation, check_messages):
             spoken = session.key("Return")
             if any(t["no_answer"] in s for s in spoken):
                 fail(session, "the message heard again after it closed", spoken)
+        # The sum stays at hand: Where Am I tells it in the answer box (and
+        # the remainder box) before and after typing.
+        where_am_i(session, t["sum"](operation, first, second), "the answer box")
         expected = answer_of(operation, first, second)
         typed = list(expected) if right else [expected[0] + 1] + expected[1:]
         session.type(str(typed[0]))
         if operation == 3:
             session.key("Tab")
+            where_am_i(session, t["remainder"](first, second), "the remainder box")
             session.type(str(typed[1]))
         spoken = tab_to(session, t["check"])
+        # No verdict is told before this sum is answered.
+        for verdict in (t["right"], t["wrong"].format("")):
+            if any(verdict in s for s in spoken):
+                fail(session, "a verdict heard on Check Answer before answering", spoken)
         spoken = session.key("space")
         if right:
             verdict = t["right"]
@@ -374,6 +414,9 @@ def practise(session):
 
 
 def main():
+    if sys.argv[1] == "--locale-of":
+        print(locale_of(sys.argv[2]) or "")
+        return 0
     program, language, work = sys.argv[1:4]
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)

@@ -8,43 +8,60 @@
 // and the About window.
 #include "ui/about/aboutwindow.h"
 #include "ui/common/uimetrics.h"
-#include "ui/main/twostatecheckbox.h"
+#include "ui/main/optioncheckbox.h"
 #include "windowfixture.h"
 
+#include <QDir>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
 // One question of each operation, with largest number 10 (20 for Division):
-// 7 + 5, 7 - 3, 7 * 5, 17 / 5. The draws: operation, then the operands.
-const QList<double> draws[4] = {{0.1, 0.65, 0.5},
-                                {0.3, 7.5 / 11, 3.5 / 11},
-                                {0.6, 7.5 / 11, 5.5 / 11},
-                                {0.8, 17.5 / 21, 0.225}};
-const QString only[4] = {"", "chkOpt0=0 chkOpt1=1", "chkOpt0=0 chkOpt2=1",
-                         "chkOpt0=0 chkOpt3=1 txtMax3=20"};
+// 7 + 5, 7 - 3, 7 x 5, 17 / 5. The draws: operation, then the operands.
+const QList<double> draws[operationCount] = {{0.1, 0.65, 0.5},
+                                             {0.3, 7.5 / 11, 3.5 / 11},
+                                             {0.6, 7.5 / 11, 5.5 / 11},
+                                             {0.8, 17.5 / 21, 0.225}};
+// The stored options that tick only that operation.
+const QString only[operationCount] = {"", "chkOpt0=0 chkOpt1=1", "chkOpt0=0 chkOpt2=1",
+                                      "chkOpt0=0 chkOpt3=1 txtMax3=20"};
 
-// The options panel in one line: each check box's value and each box's
-// text, then "cmd" for Reset Score and "sta" for the status bar, a disabled
-// or hidden control marked with "-"; last, the session's negative answers.
-QString panel(WindowUnderTest &t)
+constexpr CheckValue U = CheckValue::Unticked, T = CheckValue::Ticked, G = CheckValue::Greyed;
+
+// The options panel against the columns of the optionsPanel row.
+void comparePanel(WindowUnderTest &t)
 {
-    QString line;
+    QFETCH(QList<CheckValue>, checks);
+    QFETCH(QStringList, largest);
+    QFETCH(QList<bool>, enabled);
+    QFETCH(bool, scoreShown);
+    QFETCH(bool, negative);
+    QList<CheckValue> seenChecks;
     for (const char *name :
-         {"chkOpt0", "txtMax0", "chkOpt1", "txtMax1", "chkOpt2", "txtMax2", "chkOpt3", "txtMax3",
-          "chkAllowNegative", "chkScore", "cmdResetScore", "status1"}) {
-        QWidget *w = t.get(name);
-        const auto *box = qobject_cast<TwoStateCheckBox *>(w);
-        const auto *edit = qobject_cast<QLineEdit *>(w);
-        const QString value = box    ? QString::number(box->value())
-                              : edit ? edit->text()
-                                     : QString(name).left(3);
-        line += (w->isEnabled() && !w->isHidden() ? " " : " -") + value;
+         {"chkOpt0", "chkOpt1", "chkOpt2", "chkOpt3", "chkAllowNegative", "chkScore"})
+        seenChecks << t.get<OptionCheckBox>(name)->value();
+    QStringList seenLargest;
+    QList<bool> seenEnabled;
+    for (const char *name : {"txtMax0", "txtMax1", "txtMax2", "txtMax3", "chkAllowNegative"}) {
+        if (auto *box = t.edit(name))
+            seenLargest << box->text();
+        seenEnabled << t.get(name)->isEnabled();
     }
-    return line.mid(1) + (t.window.session().allowNegative() ? " neg" : " pos");
+    QCOMPARE(seenChecks, checks);
+    QCOMPARE(seenLargest, largest);
+    QCOMPARE(seenEnabled, enabled);
+    QCOMPARE(QList<bool>({t.shown("status1"), t.get("cmdResetScore")->isEnabled()}),
+             QList<bool>({scoreShown, scoreShown}));
+    QCOMPARE(t.window.session().allowNegative(), negative);
 }
 
 } // namespace
+
+char *toString(CheckValue value)
+{
+    return QTest::toString(checkValueText(value));
+}
 
 class TestMainWindow : public QObject
 {
@@ -54,45 +71,47 @@ private Q_SLOTS:
     void optionsPanel_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("actions");    // groups split by ";", each as act() takes it
-        QTest::addColumn<QStringList>("panels"); // after each group
-        QTest::newRow("typed (5 characters at most) and ticked")
-            << ""
-            << ";txtMax0=abcdefg chkOpt0 chkOpt1 txtMax1= chkAllowNegative chkOpt2 txtMax2=12"
-            << QStringList{"1 10 0 -10 0 -10 0 -10 -0 1 cmd sta pos",
-                           "0 -abcde 1  1 12 0 -10 1 1 cmd sta neg"};
-        QTest::newRow("greyed score box")
-            << "chkScore=2"
-            << ";chkOpt1 chkAllowNegative chkOpt1 chkOpt0;chkScore;chkScore chkOpt0"
-            << QStringList{"1 10 0 -10 0 -10 0 -10 -0 2 cmd sta pos",
-                           "0 -10 0 -10 0 -10 0 -10 -1 2 cmd sta neg",
-                           "0 -10 0 -10 0 -10 0 -10 -1 1 cmd sta neg",
-                           "1 10 0 -10 0 -10 0 -10 -1 0 -cmd -sta neg"};
+        QTest::addColumn<QString>("actions");          // clicks and typing, as act() takes them
+        QTest::addColumn<QList<CheckValue>>("checks"); // chkOpt0-3, chkAllowNegative, chkScore
+        QTest::addColumn<QStringList>("largest");      // txtMax0-3
+        QTest::addColumn<QList<bool>>("enabled");      // txtMax0-3, chkAllowNegative
+        QTest::addColumn<bool>("scoreShown");          // the status bar and Reset Score
+        QTest::addColumn<bool>("negative");            // the session's negative answers
+        const QStringList tens = {"10", "10", "10", "10"};
+        const bool no = false, yes = true;
+        // clang-format off
+        QTest::newRow("typed (5 characters at most) and ticked") << QString()
+            << QString("txtMax0=abcdefg chkOpt0 chkOpt1 txtMax1= chkAllowNegative chkOpt2 txtMax2=12")
+            << QList{U, T, T, U, T, T} << QStringList{"abcde", "", "12", "10"} << QList{no, yes, yes, no, yes} << yes << yes;
+        QTest::newRow("greyed score box shows the score") << QString("chkScore=2") << QString()
+            << QList{T, U, U, U, U, G} << tens << QList{yes, no, no, no, no} << yes << no;
+        QTest::newRow("negative kept while Subtraction unticked") << QString("chkScore=2")
+            << QString("chkOpt1 chkAllowNegative chkOpt1 chkOpt0") << QList{U, U, U, U, T, G} << tens << QList{no, no, no, no, no} << yes << yes;
+        QTest::newRow("greyed box ticks at the first click") << QString("chkScore=2") << QString("chkScore")
+            << QList{T, U, U, U, U, T} << tens << QList{yes, no, no, no, no} << yes << no;
+        QTest::newRow("score hidden") << QString() << QString("chkScore")
+            << QList{T, U, U, U, U, U} << tens << QList{yes, no, no, no, no} << no << no;
+        // clang-format on
     }
     // Each operation's tick enables its box, Subtraction's also "Allow
     // negative answers"; the score box shows the bar and enables Reset Score.
-    // A stored greyed score box ticks at the first click and keeps the score
-    // shown. The options are saved once at close and come back as they were;
-    // a save that fails is reported.
+    // The options are saved once at close and come back as they were; a save
+    // that fails is reported.
     void optionsPanel()
     {
         QFETCH(QString, stored);
         QFETCH(QString, actions);
-        QFETCH(QStringList, panels);
         WindowUnderTest t({0.0}, stored);
-        QStringList seen;
-        for (const QString &group : actions.split(';')) {
-            t.act(group);
-            seen << panel(t);
-        }
-        QCOMPARE(seen, panels);
+        t.act(actions);
+        comparePanel(t);
         t.window.close();
-        QCOMPARE(QString::number(t.store->commitCount) + ' ' + t.store->values.keys().join(' '),
-                 "1 chkAllowNegative chkOpt0 chkOpt1 chkOpt2 "
-                 "chkOpt3 chkScore txtMax0 txtMax1 txtMax2 txtMax3");
+        QCOMPARE(t.store->commitCount, 1);
+        QCOMPARE(t.store->values.keys(),
+                 QStringList({"chkAllowNegative", "chkOpt0", "chkOpt1", "chkOpt2", "chkOpt3",
+                              "chkScore", "txtMax0", "txtMax1", "txtMax2", "txtMax3"}));
         WindowUnderTest again({0.0}, {}, t.store);
-        QCOMPARE(panel(again), panels.last());
-        t.store->failCommit = true; // a failed save is reported with its place
+        comparePanel(again);
+        t.store->failCommit = true;
         again.window.close();
         QCOMPARE(again.messages.texts,
                  QStringList("Tallyfox: Your options could not be saved to "
@@ -102,106 +121,115 @@ private Q_SLOTS:
     void messagesFocusAndSelect_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QStringList>("typed"); // answer (and remainder); none: no question
-        // Each message by its last word, "@focus [selection]" as it opens, then after.
-        QTest::addColumn<QString>("messages");
-        const auto row = [](const char *name, const char *stored, const QStringList &typed,
-                            const char *messages) {
-            QTest::newRow(name) << stored << typed << messages;
-        };
-        row("nothing ticked", "chkOpt0=0", {}, "perform @cmdAnswer []; then @cmdAnswer []");
-        row("two bad boxes, one unticked", "chkOpt2=1 txtMax0=0 txtMax2=abc txtMax3=x", {},
-            "1-99999 @txtMax0 [0]; 1-99999 @txtMax2 [abc]; then @txtMax2 [abc]");
-        // A long stored text, shown whole from its start, and a text whose
-        // leading number is in range but whose whole value is not (it is a
-        // number where the comma is decimal).
-        row("long stored", "txtMax0=1234567", {},
-            "1-99999 @txtMax0 [1234567]; then @txtMax0 [1234567]");
-        row("whole value", "txtMax0=9,9e9", {}, "1-99999 @txtMax0 [9,9e9]; then @txtMax0 [9,9e9]");
-        row("empty", "", {""}, "answer @cmdAnswer []; then @txtUserAnswer []");
-        row("blanks only", "", {"   "}, "number @cmdAnswer []; then @txtUserAnswer [   ]");
-        row("bad remainder", "", {"3", "x"}, "number @cmdAnswer []; then @txtRemainder [x]");
+        QTest::addColumn<QStringList>("typed");    // answer (and remainder); none: no question
+        QTest::addColumn<QStringList>("messages"); // "title: text" of each
+        QTest::addColumn<QStringList>("focused");  // the focused control as each opens, then last
+        QTest::addColumn<QStringList>("selected"); // its selected text then
+        const QString range = "Invalid Entry: You must enter a valid number in the range 1-99999";
+        const QString number = "Tallyfox: You must enter a valid number";
+        using L = QStringList;
+        // A long stored text is shown whole from its start; "9,9e9" starts
+        // with a number in range, but the whole of it is not one.
+        // clang-format off
+        QTest::newRow("nothing ticked") << QString("chkOpt0=0") << L() << L{"No selections made: You must select at least 1 option to perform"}
+                                        << L{"cmdAnswer", "cmdAnswer"} << L{"", ""};
+        QTest::newRow("two bad boxes, one unticked") << QString("chkOpt2=1 txtMax0=0 txtMax2=abc txtMax3=x") << L()
+                                        << L{range, range} << L{"txtMax0", "txtMax2", "txtMax2"} << L{"0", "abc", "abc"};
+        QTest::newRow("long stored") << QString("txtMax0=1234567") << L() << L{range} << L{"txtMax0", "txtMax0"} << L{"1234567", "1234567"};
+        QTest::newRow("whole value") << QString("txtMax0=9,9e9") << L() << L{range} << L{"txtMax0", "txtMax0"} << L{"9,9e9", "9,9e9"};
+        QTest::newRow("empty") << QString() << L{""} << L{"Tallyfox: You must supply an answer"} << L{"cmdAnswer", "txtUserAnswer"} << L{"", ""};
+        QTest::newRow("blanks only") << QString() << L{"   "} << L{number} << L{"cmdAnswer", "txtUserAnswer"} << L{"", "   "};
+        QTest::newRow("bad remainder") << QString() << L{"3", "x"} << L{number} << L{"cmdAnswer", "txtRemainder"} << L{"", "x"};
+        // clang-format on
     }
     void messagesFocusAndSelect()
     {
         QFETCH(QString, stored);
         QFETCH(QStringList, typed);
-        QFETCH(QString, messages);
-        const int operation = typed.size() == 2 ? 3 : 0;
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, focused);
+        QFETCH(QStringList, selected);
+        const bool division = typed.size() == 2;
+        const std::size_t operation = indexOf(division ? Operation::Division : Operation::Addition);
         WindowUnderTest t(draws[operation], stored + ' ' + only[operation]);
         QCOMPARE(t.edit("txtMax0")->cursorPosition(), 0);
         t.act("cmdAnswer");
         if (!typed.isEmpty()) {
             type(t.edit("txtUserAnswer"), typed[0]);
-            if (operation == 3)
+            if (division)
                 type(t.edit("txtRemainder"), typed[1]);
             t.act("cmdAnswer");
         }
-        t.messages.warn(nullptr, "then", {}); // where the focus is afterwards
-        QStringList seen;
-        for (qsizetype i = 0; i < t.messages.texts.size(); ++i)
-            seen << t.messages.texts[i].section(' ', -1) + t.messages.where[i];
-        QCOMPARE(seen.join("; "), messages);
-        if (t.focusName().startsWith("txtMax")) // the failing box is red
-            QCOMPARE(t.edit(t.focusName())->palette().color(QPalette::Base), QColor(Qt::red));
+        QCOMPARE(t.messages.texts, messages);
+        t.messages.warn(nullptr, {}, {}); // where the focus is afterwards
+        QCOMPARE(t.messages.focused, focused);
+        QCOMPARE(t.messages.selected, selected);
+        if (focused.last().startsWith("txtMax")) // the failing box is red
+            QCOMPARE(t.edit(focused.last())->palette().color(QPalette::Base), QColor(Qt::red));
     }
 
     void answerIsJudged_data()
     {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QStringList>("sum");   // first number, sign, second number
         QTest::addColumn<QString>("question");  // as announced
-        QTest::addColumn<QStringList>("typed"); // a wrong answer, then the right one
+        QTest::addColumn<QStringList>("wrong"); // typed answer (and remainder)
+        QTest::addColumn<QStringList>("right"); // typed answer (and remainder)
         QTest::addColumn<QString>("verdict");   // announced on the wrong one
-        QTest::addColumn<QString>("shown");     // the right answer
-        const auto row = [](const char *question, const char *typed, const char *verdict,
-                            const char *shown) {
-            QTest::newRow(question) << question << QString(typed).split(' ') << verdict << shown;
-        };
-        row("7 plus 5", "13 12", "Wrong, the answer is 12", "12");
-        row("7 minus 3", "3 4", "Wrong, the answer is 4", "4");
-        row("7 times 5", "0 35", "Wrong, the answer is 35", "35");
-        row("17 divided by 5, answer and remainder", "3 1 3 2",
-            "Wrong, the answer is 3 remainder 2", "3 @ 2");
+        QTest::addColumn<QStringList>("shown"); // the right answer shown under it
+        using O = Operation;
+        // clang-format off
+        using L = QStringList;
+        QTest::newRow("7 + 5") << O::Addition << L{"7", "+", "5"} << QString("7 plus 5") << L{"13"} << L{"12"}
+                               << QString("Wrong, the answer is 12") << L{"12"};
+        QTest::newRow("7 - 3") << O::Subtraction << L{"7", "-", "3"} << QString("7 minus 3") << L{"3"} << L{"4"}
+                               << QString("Wrong, the answer is 4") << L{"4"};
+        QTest::newRow("7 x 5") << O::Multiplication << L{"7", "x", "5"} << QString("7 times 5") << L{"0"} << L{"35"}
+                               << QString("Wrong, the answer is 35") << L{"35"};
+        QTest::newRow("17 / 5") << O::Division << L{"17", "/", "5"} << QString("17 divided by 5, answer and remainder")
+                                << L{"3", "1"} << L{"3", "2"} << QString("Wrong, the answer is 3 remainder 2") << L{"3", "@", "2"};
+        // clang-format on
     }
-    // Each sum and each verdict is announced as it comes; the answer box
-    // holds the sum for a pupil who comes back to it. Also run from a folder
+    // The answer box is described with its sum from the moment it is posed;
+    // each verdict is announced as it comes, and the answer button tells no
+    // verdict before the sum is answered. Also run from a folder
     // without the pictures: judging goes on, the picture box stays empty.
     void answerIsJudged()
     {
+        QFETCH(Operation, operation);
+        QFETCH(QStringList, sum);
         QFETCH(QString, question);
-        QFETCH(QStringList, typed);
+        QFETCH(QStringList, wrong);
+        QFETCH(QStringList, right);
         QFETCH(QString, verdict);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, shown);
         const QString folder = QCoreApplication::applicationDirPath() + '/';
         QCOMPARE(QFile::exists(folder + "right.jpg"), !qEnvironmentVariableIsSet("NO_PICTURES"));
-        const auto operation =
-            QStringList({"plus", "minus", "times", "divided"}).indexOf(question.section(' ', 1, 1));
-        const bool division = operation == 3;
-        const QString sum = question.section(' ', 0, 0) + ' ' + "+-x/"[operation] + ' ' +
-                            question.section(',', 0, 0).section(' ', -1);
-        WindowUnderTest t(draws[operation], only[operation]);
-        for (const bool right : {false, true}) {
+        const bool division = operation == Operation::Division;
+        WindowUnderTest t(draws[indexOf(operation)], only[indexOf(operation)]);
+        for (const QStringList &typed : {wrong, right}) {
             t.act("cmdAnswer");
-            QCOMPARE(t.text("lblNum1") + ' ' + t.text("lblSign") + ' ' + t.text("lblNum2") + ' ' +
-                         t.caption() + " @" + t.focusName() + ' ' + t.spoken("announcer") +
-                         (t.shown("txtRemainder") ? " and remainder" : ""),
-                     sum + " Check Answer @txtUserAnswer " + question + " ()" +
-                         (division ? " and remainder" : ""));
-            const QStringList answer = typed.mid(right ? typed.size() / 2 : 0, typed.size() / 2);
-            type(t.edit("txtUserAnswer"), answer[0]);
+            QCOMPARE(QStringList({t.text("lblNum1"), t.text("lblSign"), t.text("lblNum2")}), sum);
+            QCOMPARE(t.focusName(), "txtUserAnswer");
+            QCOMPARE(t.edit("txtUserAnswer")->text(), ""); // the last answer gone
+            QCOMPARE(t.spoken("txtUserAnswer"), "Answer (" + question + ')');
+            QCOMPARE(t.spoken("cmdAnswer"), "Check Answer ()"); // the caption, no verdict yet
+            type(t.edit("txtUserAnswer"), typed[0]);
             if (division)
-                type(t.edit("txtRemainder"), answer[1]);
+                type(t.edit("txtRemainder"), typed[1]);
             t.act("cmdAnswer");
-            QStringList seen{t.caption(), t.spoken("announcer"), t.spoken("txtUserAnswer"),
-                             t.spoken("picAns")};
+            const bool isRight = typed == right;
+            QCOMPARE(t.caption(), "Next Question");
+            QCOMPARE(t.spoken("announcer"), (isRight ? "Right" : verdict) + " ()");
+            QCOMPARE(t.spoken("picAns"),
+                     isRight ? "Verdict (Right answer)" : "Verdict (Wrong answer)");
+            QStringList seen;
             for (const char *label : {"lblAnswer1", "lblAnsAnd", "lblAnswer2"})
                 if (t.shown(label))
                     seen << t.text(label);
-            const QString answerBox = " () Answer (" + question + ") Verdict (";
-            QCOMPARE(seen.join(' '),
-                     right ? "Next Question Right" + answerBox + "Right answer)"
-                           : "Next Question " + verdict + answerBox + "Wrong answer) " + shown);
+            QCOMPARE(seen, isRight ? QStringList() : shown);
             const QImage picture = t.get<QLabel>("picAns")->pixmap().toImage();
-            QCOMPARE(picture, QImage(folder + (right ? "right.jpg" : "wrong.jpg"))
+            QCOMPARE(picture, QImage(folder + (isRight ? "right.jpg" : "wrong.jpg"))
                                   .convertToFormat(picture.format()));
         }
         QCOMPARE(t.panels(),
@@ -209,6 +237,28 @@ private Q_SLOTS:
         QVERIFY(t.messages.texts.isEmpty());
         QCOMPARE(QAccessible::queryAccessibleInterface(t.get("announcer"))->role(),
                  QAccessible::Notification);
+    }
+
+    // Each language shows its own division sign, as its translation has it.
+    void divisionSign_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QDir folder(QCoreApplication::applicationDirPath() + "/translations");
+        const QStringList files = folder.entryList({"tallyfox_*.qm"});
+        QVERIFY(!files.isEmpty());
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+    void divisionSign()
+    {
+        QFETCH(QString, file);
+        QTranslator translation;
+        QVERIFY(translation.load(file));
+        const QString sign = translation.translate("Operation", "/", "sign of a division");
+        QCoreApplication::installTranslator(&translation);
+        WindowUnderTest t(draws[indexOf(Operation::Division)], only[indexOf(Operation::Division)]);
+        t.act("cmdAnswer");
+        QCOMPARE(t.text("lblSign"), sign);
     }
 
     // A screen reader reads a box's whole text and selection: one run of
@@ -264,7 +314,7 @@ private Q_SLOTS:
     {
         const QString noScore =
             "Total questions = 0|Correct answers = 0|Wrong answers = 0|Score = 0.0%";
-        WindowUnderTest t(draws[0]);
+        WindowUnderTest t(draws[indexOf(Operation::Addition)]);
         t.act("cmdAnswer txtUserAnswer=12");
         QTest::keyClick(t.edit("txtUserAnswer"), Qt::Key_Return);
         QCOMPARE(t.panels(), noScore);
@@ -308,6 +358,40 @@ private Q_SLOTS:
             check(t.get(label), QPalette::Active, false);
         QApplication::setPalette(original);
         QVERIFY2(failing.isEmpty(), qPrintable(failing.join(", ")));
+    }
+
+    // Right to left, every control lies at the mirror of its left-to-right
+    // place within its parent, which reads right to left; the sum's too where
+    // the locale writes sums so, in digits of its own. Also run at scale
+    // factors 1.5 and 2 (see CMakeLists.txt). The About window's controls are
+    // placed the same way.
+    void mirrorsRightToLeft_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("sumMirrored");
+        QTest::newRow("Arabic-Indic digits") << "ar_EG" << true;
+        QTest::newRow("Western digits") << "he_IL" << false;
+    }
+    void mirrorsRightToLeft()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, sumMirrored);
+        QLocale::setDefault(QLocale(locale));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        WindowUnderTest rtl;
+        rtl.window.setLayoutDirection(Qt::RightToLeft); // kept while the program's changes back
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(QLocale::system());
+        WindowUnderTest ltr;
+        // The program's own controls: Qt's helpers have names with "_".
+        for (QWidget *w :
+             ltr.window.findChildren<QWidget *>(QRegularExpression("^[A-Za-z]+\\d?$"))) {
+            const bool mirrored = w->parentWidget()->objectName() != "quizArea" || sumMirrored;
+            const int shift = mirrored ? w->parentWidget()->width() - 2 * w->x() - w->width() : 0;
+            QVERIFY2(rtl.get(w->objectName())->geometry() == w->geometry().translated(shift, 0) &&
+                         rtl.get(w->objectName())->parentWidget()->isRightToLeft() == mirrored,
+                     qPrintable(w->objectName()));
+        }
     }
 
     // Alt+A opens the About window, modal; Return, keypad Enter and Escape

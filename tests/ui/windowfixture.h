@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 
 // What the announcer last told a screen reader. Before Qt 6.8 that is its
@@ -44,8 +45,8 @@ inline QString announced(QAccessibleInterface *announcer)
 }
 #endif
 
-// Each message as "title: text", with the focused box and its selection when
-// it opened as " @box [selection]".
+// Each message as "title: text", with the focused control and its selected
+// text as it opened.
 class RecordingMessages final : public UserMessages
 {
 public:
@@ -54,11 +55,10 @@ public:
         QWidget *focus = QApplication::focusWidget();
         auto *edit = qobject_cast<QLineEdit *>(focus);
         texts << title + ": " + text;
-        where << QStringLiteral(" @%1 [%2]")
-                     .arg(focus ? focus->objectName() : QString(),
-                          edit ? edit->selectedText() : QString());
+        focused << (focus ? focus->objectName() : QString());
+        selected << (edit ? edit->selectedText() : QString());
     }
-    QStringList texts, where;
+    QStringList texts, focused, selected;
 };
 
 // Replaces a box's text as a user does: focus, select all, delete, type.
@@ -117,6 +117,16 @@ struct WindowUnderTest
         return (name == "announcer" ? announced(a) : a->text(QAccessible::Name)) + " (" +
                a->text(QAccessible::Description) + ')';
     }
+    // Where a pupil clicks: a check box on its square (a short caption leaves
+    // the middle of the box outside what a click toggles), else the middle.
+    static QPoint clickPoint(QWidget *w)
+    {
+        QStyleOptionButton option;
+        option.initFrom(w);
+        return qobject_cast<QCheckBox *>(w)
+                   ? w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, w).center()
+                   : w->rect().center();
+    }
     // "name" clicks the control, "box=text" types into the box.
     void act(const QString &actions)
     {
@@ -124,7 +134,7 @@ struct WindowUnderTest
             if (action.contains('='))
                 type(edit(action.section('=', 0, 0)), action.section('=', 1));
             else
-                QTest::mouseClick(get(action), Qt::LeftButton);
+                QTest::mouseClick(get(action), Qt::LeftButton, {}, clickPoint(get(action)));
         }
     }
 

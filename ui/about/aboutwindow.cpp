@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds frmAbout and its controls; positions and sizes are given in twips.
+// Builds frmAbout and its controls; positions and sizes are given in twips,
+// as a left-to-right window has them, and mirrored when it reads right to left.
 #include "aboutwindow.h"
 
 #include "appidentity.h"
@@ -15,27 +16,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *label =
-        place(new QLabel(text, parent), QLatin1String(name), geometry, designFont(12, true));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
+constexpr double textPointSize = 9;
+constexpr double framePointSize = 9.75;
+constexpr double labelPointSize = 12;
 
-void setColours(QLabel *label, const QColor &text, const QColor &background)
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        label->setAutoFillBackground(true);
-    }
-    label->setPalette(palette);
+    auto *label = place(new QLabel(text, parent), name, geometry, designFont(labelPointSize, true));
+    label->setTextFormat(Qt::PlainText);
+    // At the icon's side whatever the text's own direction: a Latin name
+    // keeps to the right in a window that reads right to left.
+    label->setAlignment(QStyle::visualAlignment(parent->layoutDirection(), Qt::AlignLeft) |
+                        Qt::AlignAbsolute | Qt::AlignVCenter);
+    return label;
 }
 
 } // namespace
@@ -47,46 +44,39 @@ AboutWindow::AboutWindow(QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setFixedSize(twipsRect(0, 0, 7500, 5445).size());
-    setFont(designFont(9, false));
+    const QFont textFont = designFont(textPointSize);
+    setFont(textFont);
     setWindowIcon(informationIcon());
 
     // Created in tab order.
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(6120, 5040, 1260, 345));
-    cmdOK->setFont(designFont(9, false));
+    cmdOK = place(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"),
+                  twipsRect(6120, 5040, 1260, 345), textFont);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
-    auto *picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+    auto *picIcon =
+        place(new QLabel(this), QStringLiteral("picIcon"), twipsRect(240, 240, 540, 540), textFont);
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(appIconPixmap32());
 
-    auto *lblTitle =
-        addLabel(this, "lblTitle", AppIdentity::title(), twipsRect(1050, 240, 3885, 360));
+    auto *lblTitle = addLabel(this, QStringLiteral("lblTitle"), AppIdentity::title(),
+                              twipsRect(1050, 240, 3885, 360));
     // Black on the window's own colour; under a dark desktop
     // theme, where black would not read, the theme's text colour instead.
     const QColor black(0, 0, 0);
     const QColor background = palette().color(QPalette::Window);
-    setColours(lblTitle,
-               contrastRatio(black, background) >= readableContrast
-                   ? black
-                   : palette().color(QPalette::WindowText),
-               QColor());
-    lblVersion = addLabel(this, "lblVersion", QString(), twipsRect(1080, 600, 3885, 345));
+    setFixedColours(lblTitle, contrastRatio(black, background) >= readableContrast
+                                  ? black
+                                  : palette().color(QPalette::WindowText));
+    lblVersion =
+        addLabel(this, QStringLiteral("lblVersion"), QString(), twipsRect(1080, 600, 3885, 345));
 
-    auto *fraUpdates = new QGroupBox(tr("Updates"), this);
-    fraUpdates->setObjectName(QStringLiteral("fraUpdates"));
-    fraUpdates->setGeometry(twipsRect(120, 2280, 7335, 2655));
-    fraUpdates->setFont(designFont(9.75, true));
+    auto *fraUpdates = place(new QGroupBox(tr("Updates"), this), QStringLiteral("fraUpdates"),
+                             twipsRect(120, 2280, 7335, 2655), designFont(framePointSize, true));
 
     // Locked, not disabled: the text can be focused, scrolled and selected.
-    auto *txtUpdates = new QPlainTextEdit(fraUpdates);
-    txtUpdates->setObjectName(QStringLiteral("txtUpdates"));
-    txtUpdates->setGeometry(twipsRect(120, 360, 7095, 2175));
-    txtUpdates->setFont(designFont(9, false));
+    auto *txtUpdates = place(new QPlainTextEdit(fraUpdates), QStringLiteral("txtUpdates"),
+                             twipsRect(120, 360, 7095, 2175), textFont);
     txtUpdates->setReadOnly(true);
     txtUpdates->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtUpdates->setFocusPolicy(Qt::StrongFocus);
@@ -95,10 +85,10 @@ AboutWindow::AboutWindow(QWidget *parent)
     txtUpdates->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // The maker's address on the blue band: plain text, not a link.
-    auto *lblWebsite =
-        addLabel(this, "lblWebsite", AppIdentity::webAddress(), twipsRect(1050, 5040, 4725, 360));
+    auto *lblWebsite = addLabel(this, QStringLiteral("lblWebsite"), AppIdentity::webAddress(),
+                                twipsRect(1050, 5040, 4725, 360));
     lblWebsite->setAlignment(Qt::AlignCenter);
-    setColours(lblWebsite, QColor(255, 255, 255), QColor(0, 0, 255));
+    setFixedColours(lblWebsite, Qt::white, Qt::blue);
 
     setTabOrder(cmdOK, txtUpdates);
 

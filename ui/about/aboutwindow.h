@@ -24,7 +24,7 @@ private:
     void Form_Load();
     void cmdOK_Click();
 
-    // Controls, named as in the window's design.
+    // Controls. Tests know them by these names.
     QPushButton *cmdOK = nullptr;
     QLabel *lblVersion = nullptr;
 };

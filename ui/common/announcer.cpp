@@ -6,6 +6,8 @@
 // notification that appears.
 #include "announcer.h"
 
+#include "uimetrics.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -30,7 +32,7 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
     setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
+    setGeometry(visualGeometry(window, QRect(0, 0, 1, 1)));
     hide();
 }
 

@@ -4,17 +4,23 @@
 
 #include "uimetrics.h"
 
+#include "uilanguage.h"
+
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 QFont designFont(double pointSize, bool bold)
 {
-    // The fixed layout is measured in Liberation Sans, so the package depends
-    // on it. Another sans-serif face is only a fallback, in which long
-    // captions and five-digit numbers may not fit.
-    QFont font(QStringLiteral("Liberation Sans"));
+    // The package depends on the faces, and the fit test measures in them.
+    // Another sans-serif face is only a fallback, in which long captions and
+    // five-digit numbers may not fit. The faces after the first draw what it
+    // lacks: Arabic-Indic digits under a Latin translation, say.
+    QFont font;
+    font.setFamilies(
+        {designFamily(), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans Arabic UI")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     // Every attribute is set, so nothing is inherited from the container: a
@@ -47,18 +53,32 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void setBackColor(QWidget *box, const QColor &color)
+void setFixedColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     // A fixed background needs a fixed text colour: the theme's own text
     // colour may be white (a dark theme) and vanish on white. Black reads on
     // white (21:1) and on pure red (5.3:1); disabled text is a dark grey
-    // where that still reads (7:1 on white), else black.
-    const QColor disabledGrey(89, 89, 89);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::Text,
-                     contrastRatio(disabledGrey, color) >= readableContrast ? disabledGrey
-                                                                            : QColor(Qt::black));
-    box->setPalette(palette);
+    // where that still reads (7:1 on white), else the text colour.
+    const bool textBox = widget->inherits("QLineEdit");
+    const QPalette::ColorRole foreground = textBox ? QPalette::Text : QPalette::WindowText;
+    const QPalette::ColorRole ground = textBox ? QPalette::Base : QPalette::Window;
+    QPalette palette = widget->palette();
+    palette.setColor(foreground, text);
+    if (background.isValid()) {
+        const QColor disabledGrey(89, 89, 89);
+        palette.setColor(ground, background);
+        palette.setColor(QPalette::Disabled, foreground,
+                         contrastRatio(disabledGrey, background) >= readableContrast ? disabledGrey
+                                                                                     : text);
+        // A label paints its ground only when asked to; a text box always does.
+        if (!textBox)
+            widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QRect visualGeometry(const QWidget *parent, const QRect &geometry)
+{
+    return parent ? QStyle::visualRect(parent->layoutDirection(), parent->rect(), geometry)
+                  : geometry;
 }

@@ -25,13 +25,15 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-/// The window's sans-serif face at @p pointSize.
+/// The window's sans-serif face (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
-/// Sets the background (base) colour of a text box, with a text colour that
-/// stays readable on it whatever the desktop theme: black, and when the box
-/// is disabled a dark grey on a light background.
-void setBackColor(QWidget *box, const QColor &color);
+/// Gives a control colours of its own whatever the desktop theme: @p text,
+/// on @p background when one is given. A text box (QLineEdit) takes them as
+/// its text and base colours, any other control as its window text and
+/// window colours. Disabled text is a dark grey where that reads on the
+/// background, else @p text.
+void setFixedColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
 /// The contrast ratio of two colours, from 1 to 21, by their relative
 /// luminance as the web accessibility guidelines define it.
@@ -40,13 +42,18 @@ double contrastRatio(const QColor &a, const QColor &b);
 /// The least contrast ratio at which text reads on its background.
 inline constexpr double readableContrast = 4.5;
 
+/// @p geometry, given as in a left-to-right window, as it lies in @p parent:
+/// mirrored within it when the parent reads right to left. The parent has
+/// its final width already.
+QRect visualGeometry(const QWidget *parent, const QRect &geometry);
+
 /// Names a control (its objectName, which tests find it by), puts it at
-/// @p geometry and gives it @p font.
+/// @p geometry (see visualGeometry) and gives it @p font.
 template <typename Widget>
 Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font)
 {
     widget->setObjectName(name);
-    widget->setGeometry(geometry);
+    widget->setGeometry(visualGeometry(widget->parentWidget(), geometry));
     widget->setFont(font);
     return widget;
 }

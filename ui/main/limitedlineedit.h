@@ -29,5 +29,7 @@ private:
     // longer of the user's limit and the text on show.
     void fitLimitToText();
 
-    int m_userMaxLength = 32767;
+    // Until a limit is set: QLineEdit's own default, which is no limit.
+    static constexpr int noLimit = 32767;
+    int m_userMaxLength = noLimit;
 };

@@ -9,9 +9,11 @@
 #include "appidentity.h"
 #include "foundation/programfolder.h"
 #include "limitedlineedit.h"
+#include "optioncheckbox.h"
+#include "options/optionmessages.h"
 #include "options/settingsstore.h"
 #include "quiz/numbertext.h"
-#include "twostatecheckbox.h"
+#include "quiz/spokentexts.h"
 #include "ui/about/aboutwindow.h"
 #include "ui/common/announcer.h"
 #include "ui/common/uimetrics.h"
@@ -35,31 +37,20 @@ MainWindow::MainWindow(SettingsStore &settings, UserMessages &messages,
     Form_Load();
 }
 
-MainWindow::~MainWindow()
-{
-    // The focus moves while the window's widgets go, after this part of it.
-    disconnect(m_focusWatch);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
 {
-    for (int i = 0; i < operationCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        connect(chkOpt[at], TwoStateCheckBox::changed, this, [this, i] { chkOpt_Click(i); });
-        connect(txtMax[at], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
+    for (Operation op : allOperations) {
+        const std::size_t i = indexOf(op);
+        connect(chkOpt[i], OptionCheckBox::changed, this, &MainWindow::chkOpt_Click);
+        connect(txtMax[i], &QLineEdit::textChanged, this, [this, i] { txtMax_Change(i); });
     }
-    connect(chkAllowNegative, TwoStateCheckBox::changed, this, &MainWindow::chkAllowNegative_Click);
-    connect(chkScore, TwoStateCheckBox::changed, this, &MainWindow::chkScore_Click);
+    connect(chkAllowNegative, OptionCheckBox::changed, this, &MainWindow::chkAllowNegative_Click);
+    connect(chkScore, OptionCheckBox::changed, this, &MainWindow::chkScore_Click);
     connect(cmdResetScore, &QPushButton::clicked, this, &MainWindow::cmdResetScore_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &MainWindow::cmdAnswer_Click);
     connect(itmAbout, &QAction::triggered, this, &MainWindow::itmAbout_Click);
-    // A pupil who comes back to the answer box hears the sum with it. Set
-    // while the focus arrives with a new question, it would repeat what the
-    // announcer says then.
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
-        if (old == txtUserAnswer && m_session.questionOpen())
-            txtUserAnswer->setAccessibleDescription(spokenQuestion(m_session.question()));
-    });
 }
 
 // ---- Start-up and close ----------------------------------------------------
@@ -90,7 +81,7 @@ void MainWindow::LoadSettings()
 {
     // Each control the load changes runs its handler, as a user's change does.
     const OptionValues options = OptionValues::load(m_settings);
-    for (std::size_t i = 0; i < operationCount; ++i) {
+    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
         chkOpt[i]->setValue(options.chkOpt[i]);
         txtMax[i]->setProgramText(options.txtMax[i]);
     }
@@ -128,7 +119,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 OptionValues MainWindow::readOptions() const
 {
     OptionValues options;
-    for (std::size_t i = 0; i < operationCount; ++i) {
+    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
         options.chkOpt[i] = chkOpt[i]->value();
         options.txtMax[i] = txtMax[i]->text();
     }
@@ -140,11 +131,11 @@ OptionValues MainWindow::readOptions() const
 void MainWindow::showOptionRules(const OptionValues &options)
 {
     for (Operation op : allOperations)
-        txtMax[static_cast<std::size_t>(indexOf(op))]->setEnabled(options.ticked(op));
+        txtMax[indexOf(op)]->setEnabled(options.ticked(op));
     chkAllowNegative->setEnabled(options.allowNegativeEnabled());
 }
 
-void MainWindow::chkOpt_Click(int /*index*/)
+void MainWindow::chkOpt_Click()
 {
     showOptionRules(readOptions());
 }
@@ -154,9 +145,9 @@ void MainWindow::chkAllowNegative_Click()
     m_session.setAllowNegative(readOptions().allowNegative());
 }
 
-void MainWindow::txtMax_Change(int index)
+void MainWindow::txtMax_Change(std::size_t index)
 {
-    setBackColor(txtMax[static_cast<std::size_t>(index)], Qt::white);
+    setFixedColours(txtMax[index], Qt::black, Qt::white);
 }
 
 void MainWindow::chkScore_Click()
@@ -191,8 +182,8 @@ std::optional<PracticeChoice> MainWindow::ValidateOptions()
     if (check.noSelection)
         warn(OptionMessages::noSelectionText(), OptionMessages::noSelectionTitle());
     for (Operation op : check.failingBoxes) {
-        LimitedLineEdit *box = txtMax[static_cast<std::size_t>(indexOf(op))];
-        setBackColor(box, Qt::red);
+        LimitedLineEdit *box = txtMax[indexOf(op)];
+        setFixedColours(box, Qt::black, Qt::red);
         focusAndSelect(box);
         warn(OptionMessages::invalidEntryText(), OptionMessages::invalidEntryTitle());
     }
@@ -203,47 +194,26 @@ std::optional<PracticeChoice> MainWindow::ValidateOptions()
 
 void MainWindow::cmdAnswer_Click()
 {
-    if (!m_session.questionOpen()) {
-        const std::optional<PracticeChoice> choice = ValidateOptions();
-        if (!choice || !NewQuestion(*choice))
-            return;
-        cmdAnswer->setText(tr("Check Answer"));
-        // The last verdict goes with the last question.
-        cmdAnswer->setAccessibleDescription(QString());
-        txtUserAnswer->setFocus();
-        m_announcer->announce(spokenQuestion(m_session.question()));
+    if (m_session.questionOpen()) {
+        CheckAnswer();
         return;
     }
-
-    const AnswerProblem problem =
-        m_session.answerProblem(txtUserAnswer->text(), txtRemainder->text());
-    if (problem != AnswerProblem::None) {
-        warn(answerProblemMessage(problem), AppIdentity::title());
-        const bool remainder = problem == AnswerProblem::RemainderMissing ||
-                               problem == AnswerProblem::RemainderNotNumber;
-        focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
-        return;
-    }
-    const Verdict verdict = CheckAnswer();
-    cmdAnswer->setText(tr("Next Question"));
-    // The verdict is said at once; the button keeps it for a pupil who asks
-    // where the focus is.
-    const QString spoken = spokenVerdict(verdict);
-    cmdAnswer->setAccessibleDescription(spoken);
-    m_announcer->announce(spoken);
+    const std::optional<PracticeChoice> choice = ValidateOptions();
+    if (choice)
+        NewQuestion(*choice);
 }
 
-bool MainWindow::NewQuestion(const PracticeChoice &choice)
+void MainWindow::NewQuestion(const PracticeChoice &choice)
 {
     const std::optional<Question> question = m_session.newQuestion(choice);
     if (!question)
-        return false;
+        return;
 
-    // The answer box is described with the sum only once the focus has left
-    // it (see connectHandlers); the remainder box is never focused here.
-    txtUserAnswer->setAccessibleDescription(QString());
-    txtUserAnswer->setProgramText(QString());
-    txtRemainder->setProgramText(QString());
+    // Each answer box is described with what it asks for while the question
+    // is open: a screen reader speaks the sum as the focus arrives below, and
+    // tells it again whenever the pupil asks where the focus is. It is not
+    // announced besides: the pupil would hear it twice.
+    txtUserAnswer->setAccessibleDescription(spokenQuestion(*question));
     hideAnswerExtras();
     showPicture(QStringLiteral("blank.jpg"), tr("No answer judged yet"));
     lblSign->setText(operationSign(question->operation));
@@ -257,12 +227,36 @@ bool MainWindow::NewQuestion(const PracticeChoice &choice)
     lblNum2->setText(wholeNumberText(question->second));
     txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
                                                     : QString());
-    return true;
+    //: Button that judges the typed result of the sum; about 15 letters fit
+    cmdAnswer->setText(tr("Check Answer"));
+    // The last verdict goes with the last question.
+    cmdAnswer->setAccessibleDescription(QString());
+    txtUserAnswer->setFocus();
+    // The last answers go once the focus is in the box. Orca, told of a change
+    // in the box before the focus, would move there silently and not say the sum.
+    txtUserAnswer->setProgramText(QString());
+    txtRemainder->setProgramText(QString());
 }
 
-Verdict MainWindow::CheckAnswer()
+void MainWindow::CheckAnswer()
 {
-    const Verdict verdict = m_session.checkAnswer(txtUserAnswer->text(), txtRemainder->text());
+    const AnswerOutcome outcome = m_session.answer(txtUserAnswer->text(), txtRemainder->text());
+    if (const auto *problem = std::get_if<AnswerProblem>(&outcome))
+        showAnswerProblem(*problem);
+    else
+        showVerdict(std::get<Verdict>(outcome));
+}
+
+void MainWindow::showAnswerProblem(AnswerProblem problem)
+{
+    warn(answerProblemMessage(problem), AppIdentity::title());
+    const bool remainder =
+        problem == AnswerProblem::RemainderMissing || problem == AnswerProblem::RemainderNotNumber;
+    focusAndSelect(remainder ? txtRemainder : txtUserAnswer);
+}
+
+void MainWindow::showVerdict(const Verdict &verdict)
+{
     if (verdict.right) {
         showPicture(QStringLiteral("right.jpg"), tr("Right answer"));
     } else {
@@ -276,7 +270,12 @@ Verdict MainWindow::CheckAnswer()
         }
     }
     UpdateScore();
-    return verdict;
+    cmdAnswer->setText(tr("Next Question"));
+    // The verdict is said at once; the button keeps it for a pupil who asks
+    // where the focus is.
+    const QString spoken = spokenVerdict(verdict);
+    cmdAnswer->setAccessibleDescription(spoken);
+    m_announcer->announce(spoken);
 }
 
 void MainWindow::itmAbout_Click()

@@ -5,7 +5,7 @@
 // frmMain, the program's main window.
 //
 // On the left the frame "Select Options" holds the option controls: one row
-// per operation (chkOpt, lblMax and txtMax, indexed by Operation), "Allow
+// per operation (chkOpt, a "Max No." label and txtMax, indexed by Operation), "Allow
 // negative answers", "Show progressive score" and "Reset Score". On the right
 // the quiz area shows the sum (lblNum1, lblSign, lblNum2, lblEquals), the
 // answer boxes (txtUserAnswer, and for a division lblRemainder and
@@ -16,15 +16,16 @@
 // A press of cmdAnswer drives the practice. With no question open (caption
 // "Next Question") it validates the options (ValidateOptions) and, if they
 // pass, makes a question (NewQuestion); with a question open (caption
-// "Check Answer") it checks that the typed answer is present and numeric,
-// then judges it (CheckAnswer), which counts it and refreshes the status bar
-// (UpdateScore). The practice itself (tally, question, judging) is a
-// PracticeSession and the options panel's rules and check are an
+// "Check Answer") it hands the typed answer to the session once (CheckAnswer)
+// and shows what comes back: the problem with it, or the verdict
+// (showVerdict), which also refreshes the status bar (UpdateScore). The practice itself (tally,
+// question, judging) is a PracticeSession and the options panel's rules and check are an
 // OptionValues; this window reads its option controls into one at once
 // (readOptions), and writes back what it says (showOptionRules, the failing
 // boxes, the choice a question is drawn from). The options are loaded at
-// start-up (Form_Load) and saved on every close (Form_Unload). Each new sum
-// and each verdict is also told to a screen reader through an Announcer.
+// start-up (Form_Load) and saved on every close (Form_Unload). A screen
+// reader finds each sum in its answer box's description while the question is
+// open, and is told each verdict through an Announcer.
 #pragma once
 
 #include "options/optionvalues.h"
@@ -43,7 +44,7 @@ class QStatusBar;
 class Announcer;
 class LimitedLineEdit;
 class SettingsStore;
-class TwoStateCheckBox;
+class OptionCheckBox;
 class UserMessages;
 
 class MainWindow : public QMainWindow
@@ -70,7 +71,7 @@ private:
     void createOptionsFrame();
     void createQuizArea();
     void createStatusBar();
-    void setDesignedTabOrder();
+    void setTabOrderByRows();
     void connectHandlers();
 
     // Start-up and close.
@@ -81,23 +82,25 @@ private:
     void SaveSettings();
 
     // Handlers.
-    void chkOpt_Click(int index);
+    void chkOpt_Click();
     void chkAllowNegative_Click();
     void chkScore_Click();
     void cmdResetScore_Click();
-    void txtMax_Change(int index);
+    void txtMax_Change(std::size_t index);
     void cmdAnswer_Click();
     void itmAbout_Click();
 
     // The work.
     std::optional<PracticeChoice> ValidateOptions();
-    bool NewQuestion(const PracticeChoice &choice);
-    Verdict CheckAnswer();
+    void NewQuestion(const PracticeChoice &choice);
+    void CheckAnswer();
     void UpdateScore();
 
     OptionValues readOptions() const;
     void showOptionRules(const OptionValues &options);
     void showScore(bool show);
+    void showAnswerProblem(AnswerProblem problem);
+    void showVerdict(const Verdict &verdict);
     void hideAnswerExtras();
     void showPicture(const QString &fileName, const QString &description);
     void focusAndSelect(LimitedLineEdit *box);
@@ -107,16 +110,14 @@ private:
     UserMessages &m_messages;
     PracticeSession m_session;
     bool m_unloaded = false;
-    Announcer *m_announcer = nullptr;     // says each new sum and each verdict
-    QMetaObject::Connection m_focusWatch; // gives the answer box its sum when left
+    Announcer *m_announcer = nullptr; // says each verdict
 
-    // Controls, named as in the window's design.
+    // Controls. Tests and the settings keys know them by these names.
     QGroupBox *fraOptions = nullptr;
-    std::array<TwoStateCheckBox *, 4> chkOpt{};
-    std::array<QLabel *, 4> lblMax{};
-    std::array<LimitedLineEdit *, 4> txtMax{};
-    TwoStateCheckBox *chkAllowNegative = nullptr;
-    TwoStateCheckBox *chkScore = nullptr;
+    std::array<OptionCheckBox *, operationCount> chkOpt{};
+    std::array<LimitedLineEdit *, operationCount> txtMax{};
+    OptionCheckBox *chkAllowNegative = nullptr;
+    OptionCheckBox *chkScore = nullptr;
     QPushButton *cmdResetScore = nullptr;
     QLabel *lblNum1 = nullptr;
     QLabel *lblSign = nullptr;
@@ -130,6 +131,6 @@ private:
     QLabel *lblAnswer2 = nullptr;
     QPushButton *cmdAnswer = nullptr;
     QStatusBar *status1 = nullptr;
-    std::array<QLabel *, 4> statusPanels{};
+    std::array<QLabel *, ScoreTally::panelCount> statusPanels{};
     QAction *itmAbout = nullptr;
 };

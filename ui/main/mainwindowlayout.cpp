@@ -2,18 +2,23 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The controls of the main window, placed as designed.
+// The controls of the main window, each at a fixed place in twips so that
+// the window looks the same on every desktop; place() mirrors them in a
+// window that reads right to left.
 #include "appidentity.h"
 #include "buttonaccessible.h"
 #include "limitedlineedit.h"
 #include "mainwindow.h"
+#include "optioncheckbox.h"
 #include "quiz/answercheck.h"
 #include "quiz/operation.h"
-#include "twostatecheckbox.h"
 #include "ui/common/announcer.h"
 #include "ui/common/appicons.h"
+#include "ui/common/uilanguage.h"
 #include "ui/common/uimetrics.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +32,9 @@ constexpr double optionsPointSize = 9.75;
 constexpr double captionPointSize = 12;
 constexpr double numberPointSize = 18;
 constexpr double signPointSize = 24;
+// Each status bar panel in twips: room for its longest text in every
+// language, which the translation test checks.
+constexpr int statusPanelWidth = 2500;
 
 QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
@@ -46,11 +54,24 @@ QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const Q
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAccessibleDescription(role);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    setFixedColours(label, Qt::black, Qt::white);
+    return label;
+}
+
+// The sign between a quotient and its remainder, as the user's schools write
+// it: a letter ("R"), or a short word set smaller until it fits its box.
+QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
+{
+    //: Written between the whole quotient and the remainder of a division, as
+    //: schools write it ("7 : 2 = 3 R 1"); one or two letters show large, a
+    //: longer word is set smaller to fit
+    const QString sign =
+        QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
+    QLabel *label = signLabel(parent, name, sign, at);
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(sign) > at.width())
+        font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
     return label;
 }
 
@@ -80,6 +101,8 @@ void MainWindow::createControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    // Its final width now, so that controls mirror within it.
+    client->resize(twips(13785), twips(5355 - 375));
 
     createOptionsFrame();
     createQuizArea();
@@ -88,10 +111,10 @@ void MainWindow::createControls()
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::VLine);
     line1->setFrameShadow(QFrame::Sunken);
-    line1->setGeometry(twips(5040) - 1, 0, 3, twips(5040));
+    line1->setGeometry(visualGeometry(client, QRect(twips(5040) - 1, 0, 3, twips(5040))));
 
     createStatusBar();
-    setDesignedTabOrder();
+    setTabOrderByRows();
 
     // The client area is fixed at 13785 x 5355 twips below the menu bar,
     // status bar included; hiding the bar leaves its strip empty.
@@ -111,37 +134,43 @@ void MainWindow::createOptionsFrame()
         int labelTop;
         int checkWidth;
     };
-    constexpr std::array<Row, 4> rows = {{
+    // The subtraction's box is 120 twips wider than the addition's and the
+    // division's, to the edge of its row's free room, so that a long name
+    // ("Odejmowanie") fits whole.
+    constexpr std::array<Row, operationCount> rows = {{
         {600, 640, 1335},
-        {1080, 1120, 1455},
+        {1080, 1120, 1575},
         {2040, 2100, 1695},
         {2520, 2560, 1455},
     }};
-    for (int i = 0; i < operationCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const Operation op = allOperations[at];
-        const QString index = QString::number(i);
-        chkOpt[at] = place(new TwoStateCheckBox(operationName(op), fraOptions),
+    for (Operation op : allOperations) {
+        const std::size_t at = indexOf(op);
+        const QString index = QString::number(at);
+        chkOpt[at] = place(new OptionCheckBox(operationName(op), fraOptions),
                            QStringLiteral("chkOpt") + index,
                            twipsRect(240, rows[at].top, rows[at].checkWidth, 375), font);
         chkOpt[at]->setAccessibleName(operationName(op));
-        lblMax[at] = place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
-                           twipsRect(2040, rows[at].labelTop, 855, 255), font);
-        // A pixel wider than the classic 615 twips, so that 99999 shows whole
-        // in Liberation Sans.
+        //: Short caption in front of the box for the largest number this operation
+        //: uses ("up to"); it must fit about 8 narrow letters
+        place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
+              twipsRect(2040, rows[at].labelTop, 855, 255), font);
+        // 630 twips, so that 99999 shows whole in Liberation Sans.
         txtMax[at] = place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
                            twipsRect(3000, rows[at].top, 630, 285), font);
         txtMax[at]->setToolTip(tr("1 to 99999"));
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
 
+    //: Check box: a subtraction may come out below zero; about 20 letters fit
     chkAllowNegative =
-        place(new TwoStateCheckBox(tr("Allow negative answers"), fraOptions),
+        place(new OptionCheckBox(tr("Allow negative answers"), fraOptions),
               QStringLiteral("chkAllowNegative"), twipsRect(2040, 1440, 2415, 375), font);
     chkAllowNegative->setAccessibleName(chkAllowNegative->text().remove(QLatin1Char('&')));
-    chkScore = place(new TwoStateCheckBox(tr("Show progressive score"), fraOptions),
+    chkScore = place(new OptionCheckBox(tr("Show progressive score"), fraOptions),
                      QStringLiteral("chkScore"), twipsRect(240, 3360, 2775, 375), font);
     chkScore->setAccessibleName(chkScore->text().remove(QLatin1Char('&')));
+    //: Button that starts the count of questions and answers again; about 11
+    //: letters fit
     cmdResetScore = place(new QPushButton(tr("Reset Score"), fraOptions),
                           QStringLiteral("cmdResetScore"), twipsRect(3000, 3360, 1335, 375), font);
     cmdResetScore->setAutoDefault(true);
@@ -150,50 +179,66 @@ void MainWindow::createOptionsFrame()
 void MainWindow::createQuizArea()
 {
     QWidget *client = centralWidget();
-    // The operand boxes are two pixels wider than the classic 1095 twips, so
-    // that a five-digit operand in Liberation Sans keeps clear of the border.
-    lblNum1 = numberBox(client, QStringLiteral("lblNum1"), twipsRect(5280, 720, 1125, 495),
+    // The sum and its answers, on the window's right (its left when the
+    // window reads right to left). Inside, they read in the direction pupils
+    // of the locale write sums in.
+    constexpr int quizLeft = 5040;
+    auto *quiz = place(
+        new QWidget(client), QStringLiteral("quizArea"),
+        QRect(twips(quizLeft), 0, client->width() - twips(quizLeft), client->height()), font());
+    quiz->setLayoutDirection(sumDirection(QLocale()));
+    // Controls are given in the window's twips, placed within the area.
+    const auto quizRect = [](int left, int top, int width, int height) {
+        return twipsRect(left, top, width, height).translated(-twips(quizLeft), 0);
+    };
+    // The operand boxes are 1125 twips wide, so that a five-digit operand in
+    // Liberation Sans keeps clear of the border.
+    lblNum1 = numberBox(quiz, QStringLiteral("lblNum1"), quizRect(5280, 720, 1125, 495),
                         tr("First number"));
     // The sign's name is the spoken word ("plus"), set with each question.
-    lblSign = signLabel(client, QStringLiteral("lblSign"), QStringLiteral("+"),
-                        twipsRect(6480, 720, 495, 495));
+    lblSign = signLabel(quiz, QStringLiteral("lblSign"), QStringLiteral("+"),
+                        quizRect(6480, 720, 495, 495));
+    //: Spoken description of the box showing the sign of the sum (+, -, x, /):
+    //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
-    lblNum2 = numberBox(client, QStringLiteral("lblNum2"), twipsRect(7080, 720, 1125, 495),
+    lblNum2 = numberBox(quiz, QStringLiteral("lblNum2"), quizRect(7080, 720, 1125, 495),
                         tr("Second number"));
-    signLabel(client, QStringLiteral("lblEquals"), QStringLiteral("="),
-              twipsRect(8280, 720, 495, 495))
+    signLabel(quiz, QStringLiteral("lblEquals"), QStringLiteral("="), quizRect(8280, 720, 495, 495))
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
-        answerBox(client, QStringLiteral("txtUserAnswer"), twipsRect(8880, 720, 2175, 495));
+        answerBox(quiz, QStringLiteral("txtUserAnswer"), quizRect(8880, 720, 2175, 495));
+    //: Spoken name of the box where the pupil types the result of the sum (for a
+    //: division, the whole quotient); the word schools use for a result
     txtUserAnswer->setAccessibleName(tr("Answer"));
-    lblRemainder = signLabel(client, QStringLiteral("lblRemainder"), QStringLiteral("@"),
-                             twipsRect(11040, 720, 495, 495));
+    lblRemainder =
+        remainderLabel(quiz, QStringLiteral("lblRemainder"), quizRect(11040, 720, 495, 495));
+    //: Spoken name of the sign between the quotient and the remainder boxes
     lblRemainder->setAccessibleName(tr("remainder"));
-    txtRemainder =
-        answerBox(client, QStringLiteral("txtRemainder"), twipsRect(11640, 720, 2055, 495));
+    txtRemainder = answerBox(quiz, QStringLiteral("txtRemainder"), quizRect(11640, 720, 2055, 495));
     txtRemainder->setToolTip(tr("Enter the remainder"));
     txtRemainder->setAccessibleName(tr("Remainder"));
 
-    picAns = place(new QLabel(client), QStringLiteral("picAns"), twipsRect(7080, 1560, 1575, 1575),
-                   font());
+    picAns =
+        place(new QLabel(quiz), QStringLiteral("picAns"), quizRect(7080, 1560, 1575, 1575), font());
     picAns->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    //: Spoken name of the picture that shows a tick (right) or a cross (wrong)
     picAns->setAccessibleName(tr("Verdict"));
-    // The designed picture: 12 x 12 pixels of flat light grey.
+    // Before the first answer: 12 x 12 pixels of flat light grey, a quiet
+    // mark where the verdict will be.
     QPixmap blank(12, 12);
     blank.fill(QColor(224, 224, 224));
     picAns->setPixmap(blank);
     picAns->setAccessibleDescription(tr("No answer judged yet"));
 
-    lblAnswer1 = numberBox(client, QStringLiteral("lblAnswer1"), twipsRect(8880, 2040, 2175, 495),
+    lblAnswer1 = numberBox(quiz, QStringLiteral("lblAnswer1"), quizRect(8880, 2040, 2175, 495),
                            tr("Right answer", "the box showing it after a wrong one"));
-    lblAnsAnd = signLabel(client, QStringLiteral("lblAnsAnd"), QStringLiteral("@"),
-                          twipsRect(11040, 2040, 495, 495));
+    lblAnsAnd = remainderLabel(quiz, QStringLiteral("lblAnsAnd"), quizRect(11040, 2040, 495, 495));
     lblAnsAnd->setAccessibleName(lblRemainder->accessibleName());
-    lblAnswer2 = numberBox(client, QStringLiteral("lblAnswer2"), twipsRect(11640, 2040, 2055, 495),
+    lblAnswer2 = numberBox(quiz, QStringLiteral("lblAnswer2"), quizRect(11640, 2040, 2055, 495),
                            tr("Right remainder"));
 
-    cmdAnswer = place(new QPushButton(tr("Next Question"), client), QStringLiteral("cmdAnswer"),
-                      twipsRect(5640, 3720, 2175, 495), designFont(captionPointSize));
+    cmdAnswer = place(new QPushButton(tr("Next Question"), quiz), QStringLiteral("cmdAnswer"),
+                      quizRect(5640, 3720, 2175, 495), designFont(captionPointSize));
     // Never the window's default button, so Enter in an answer box does not
     // press it; auto-default only lets Enter press it while it has the focus.
     cmdAnswer->setDefault(false);
@@ -207,18 +252,20 @@ void MainWindow::createStatusBar()
     status1->setObjectName(QStringLiteral("status1"));
     status1->setSizeGripEnabled(false);
     status1->setFixedHeight(twips(375));
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < statusPanels.size(); ++i) {
         auto *panel = new QLabel(status1);
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         panel->setFont(designFont(optionsPointSize));
-        panel->setFixedWidth(twips(2500));
+        panel->setFixedWidth(twips(statusPanelWidth));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         status1->addWidget(panel);
-        statusPanels[static_cast<std::size_t>(i)] = panel;
+        statusPanels[i] = panel;
     }
 }
 
-void MainWindow::setDesignedTabOrder()
+// Tab runs down the options panel row by row, each box after its check box,
+// then through the answer boxes to the answer button.
+void MainWindow::setTabOrderByRows()
 {
     const std::array<QWidget *, 14> order = {
         chkOpt[0], txtMax[0], chkOpt[1], txtMax[1],     chkAllowNegative, chkOpt[2],    txtMax[2],

@@ -2,22 +2,23 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A check box with the program's three Values (0 unticked, 1 ticked,
-// 2 greyed) whose clicks only ever tick or untick it: the greyed state can
-// come from the settings file, never from a click.
+// A check box of the options panel: it holds the three Values an option can
+// have (unticked, ticked, greyed), but its clicks only ever tick or untick
+// it; the greyed state can come from the settings file, never from a click.
 #pragma once
+
+#include "options/optionvalues.h"
 
 #include <QCheckBox>
 
-class TwoStateCheckBox : public QCheckBox
+class OptionCheckBox : public QCheckBox
 {
     Q_OBJECT
 
 public:
     using QCheckBox::QCheckBox;
 
-    /// 0 unticked, 1 ticked, 2 greyed.
-    int value() const;
+    CheckValue value() const;
 
     /// The signal a changed Value emits: checkStateChanged where Qt has it,
     /// as stateChanged is deprecated from Qt 6.7 on.
@@ -28,8 +29,7 @@ public:
 #endif
 
     /// Sets the Value; a different Value emits `changed` at once.
-    /// Values other than 0, 1 and 2 are ignored.
-    void setValue(int value);
+    void setValue(CheckValue value);
 
 protected:
     // A click on a greyed box ticks it.

@@ -2,39 +2,37 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "twostatecheckbox.h"
+#include "optioncheckbox.h"
 
-int TwoStateCheckBox::value() const
+CheckValue OptionCheckBox::value() const
 {
     switch (checkState()) {
     case Qt::Unchecked:
-        return 0;
+        return CheckValue::Unticked;
     case Qt::Checked:
-        return 1;
+        return CheckValue::Ticked;
     case Qt::PartiallyChecked:
-        return 2;
+        return CheckValue::Greyed;
     }
-    return 0;
+    return CheckValue::Unticked;
 }
 
-void TwoStateCheckBox::setValue(int value)
+void OptionCheckBox::setValue(CheckValue value)
 {
     switch (value) {
-    case 0:
+    case CheckValue::Unticked:
         setCheckState(Qt::Unchecked);
         break;
-    case 1:
+    case CheckValue::Ticked:
         setCheckState(Qt::Checked);
         break;
-    case 2:
+    case CheckValue::Greyed:
         setCheckState(Qt::PartiallyChecked);
-        break;
-    default:
         break;
     }
 }
 
-void TwoStateCheckBox::nextCheckState()
+void OptionCheckBox::nextCheckState()
 {
     const bool tick = checkState() != Qt::Checked;
     setTristate(false);

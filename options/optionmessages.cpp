@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "optionmessages.h"
+
+#include <QCoreApplication>
+
+namespace OptionMessages {
+
+QString noSelectionTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "No selections made");
+}
+
+QString noSelectionText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must select at least 1 option to perform");
+}
+
+QString invalidEntryTitle()
+{
+    return QCoreApplication::translate("OptionMessages", "Invalid Entry");
+}
+
+QString invalidEntryText()
+{
+    return QCoreApplication::translate("OptionMessages",
+                                       "You must enter a valid number in the range 1-99999");
+}
+
+} // namespace OptionMessages

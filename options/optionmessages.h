@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The messages of the check made before a new question (OptionValues::check).
+#pragma once
+
+#include <QString>
+
+/// Titles and texts of the two messages of the check, in the user's language.
+namespace OptionMessages {
+QString noSelectionTitle();
+QString noSelectionText();
+QString invalidEntryTitle();
+QString invalidEntryText();
+} // namespace OptionMessages

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
+        <source>Updates</source>
+        <translation>עדכונים</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
+        <source>About %1</source>
+        <translation>אודות %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
+        <source>You must supply an answer</source>
+        <translation>כתבו תשובה</translation>
+    </message>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
+        <source>You must enter a valid number</source>
+        <translation>כתבו מספר תקין</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/commandline.cpp" line="49"/>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>תרגול חשבון בעל פה, תרגיל אחד בכל פעם.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="53"/>
+        <source>Show this help and quit.</source>
+        <translation>הצגת עזרה זו ויציאה.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="56"/>
+        <source>Show the version and quit.</source>
+        <translation>הצגת הגרסה ויציאה.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="65"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>ארגומנט לא צפוי: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="73"/>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>כדי לראות את האפשרויות, הריצו: %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>תרגול חשבון בעל פה</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>תרגול חשבון בעל פה בתרגילים עם מספרים שלמים</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>חשבון;חשבון בעל פה;מתמטיקה;תרגילים;לוח הכפל;תרגול;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>תרגול חשבון בעל פה, תרגיל אחד בכל פעם</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@ מציג תרגיל אחד בכל פעם: חיבור, חיסור, כפל או חילוק של שני מספרים שלמים שנבחרו באקראי. כתבו את התוצאה, ובחילוק גם את השארית, והתוכנה תגיד מיד אם צדקתם; אחרי תשובה שגויה תוצג התשובה הנכונה.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>בחרו אילו מארבע פעולות החשבון לתרגל</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>קבעו את המספר הגדול ביותר לכל פעולה, מ־1 עד 99999</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>אפשרו או מנעו תרגילי חיסור עם תוצאה שלילית</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>עקבו אחר מספר התשובות הנכונות והשגויות</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>הבחירות שלכם נשמרות לפעם הבאה.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>חשבון;חשבון בעל פה;מתמטיקה;תרגול;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>לא ניתן היה לשמור את ההגדרות שלכם ב־%1.
+בהפעלה הבאה הן יהיו כמו קודם.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
+        <translation>בדיקת תשובה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <source>Next Question</source>
+        <translation>התרגיל הבא</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
+        <source>No answer judged yet</source>
+        <translation>עוד לא נבדקה תשובה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <source>Right answer</source>
+        <translation>תשובה נכונה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <source>Wrong answer</source>
+        <translation>תשובה שגויה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>ש׳</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
+        <source>&amp;About</source>
+        <translation>&amp;אודות</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
+        <source>Select Options</source>
+        <translation>בחירת אפשרויות</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
+        <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>עד</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
+        <source>1 to 99999</source>
+        <translation>מ־1 עד 99999</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
+        <source>Largest number for %1</source>
+        <translation>%1: המספר הגדול ביותר</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
+        <translation>מותר מתחת ל־0</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <source>Show progressive score</source>
+        <translation>הצגת הניקוד</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
+        <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
+        <translation>איפוס</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
+        <source>First number</source>
+        <translation>המספר הראשון</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <source>Operation</source>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>סימן הפעולה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <source>Second number</source>
+        <translation>המספר השני</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <source>equals</source>
+        <translation>שווה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
+        <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
+        <translation>תוצאה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
+        <translation>שארית</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <source>Enter the remainder</source>
+        <translation>כתבו את השארית</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
+        <source>Remainder</source>
+        <translation>שארית</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
+        <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
+        <translation>בדיקה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>התוצאה הנכונה</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
+        <source>Right remainder</source>
+        <translation>השארית הנכונה</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
+        <source>Addition</source>
+        <translation>חיבור</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
+        <source>Subtraction</source>
+        <translation>חיסור</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
+        <source>Multiplication</source>
+        <translation>כפל</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
+        <source>Division</source>
+        <translation>חילוק</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>:</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
+        <source>plus</source>
+        <translation>ועוד</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
+        <source>minus</source>
+        <translation>פחות</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
+        <source>times</source>
+        <translation>כפול</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
+        <source>divided by</source>
+        <translation>חלקי</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
+        <source>No selections made</source>
+        <translation>לא נבחרה פעולה</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
+        <source>You must select at least 1 option to perform</source>
+        <translation>בחרו לפחות פעולה אחת</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
+        <source>Invalid Entry</source>
+        <translation>מספר לא תקין</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>כתבו מספר מ־1 עד 99999</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, מנה ושארית</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>השארית של %1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <source>Right</source>
+        <translation>נכון</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>לא נכון, המנה היא %1 והשארית %2</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>לא נכון, התוצאה היא %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
+        <translation>מספר התרגילים = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
+        <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
+        <translation>תשובות נכונות = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
+        <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
+        <translation>תשובות שגויות = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
+        <translation>ציון = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/main.cpp" line="51"/>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox צריך שולחן עבודה כדי להציג את החלון שלו, ולא נמצא אף אחד.
+הפעילו אותו מתוך סביבת שולחן עבודה, או בתצוגה וירטואלית:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
+        <source>Updates</source>
+        <translation>Atualizações</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
+        <source>You must supply an answer</source>
+        <translation>Escreva uma resposta</translation>
+    </message>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
+        <source>You must enter a valid number</source>
+        <translation>Escreva um número válido</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/commandline.cpp" line="49"/>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>Pratique cálculo mental, uma conta de cada vez.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="53"/>
+        <source>Show this help and quit.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="56"/>
+        <source>Show the version and quit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="65"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="73"/>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>Execute “%1 --help” para ver as opções.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>Prática de cálculo mental</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>Pratique cálculo mental com contas de números inteiros</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>aritmética;cálculo mental;matemática;contas;tabuada;prática;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>Pratique cálculo mental, uma conta de cada vez</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>O @TALLYFOX_TITLE@ apresenta uma conta de cada vez: uma adição, subtração, multiplicação ou divisão de dois números inteiros sorteados. Escreva o resultado, e na divisão também o resto, e ele diz na hora se você acertou, mostrando o resultado certo depois de um erro.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Escolha quais das quatro operações você quer praticar</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Defina o maior número usado em cada operação, de 1 a 99999</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Permita ou evite subtrações com resultado negativo</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>Acompanhe a pontuação de acertos e erros</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>Suas escolhas ficam guardadas para a próxima vez.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>aritmética;cálculo mental;matemática;prática;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>Não foi possível salvar suas opções em %1.
+Na próxima vez elas estarão como antes.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
+        <translation>Conferir</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <source>Next Question</source>
+        <translation>Próxima conta</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
+        <source>No answer judged yet</source>
+        <translation>Nenhuma resposta corrigida ainda</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <source>Right answer</source>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <source>Wrong answer</source>
+        <translation>Resposta errada</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>r</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
+        <source>Select Options</source>
+        <translation>Escolha as opções</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
+        <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>até</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
+        <source>1 to 99999</source>
+        <translation>de 1 a 99999</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
+        <source>Largest number for %1</source>
+        <translation>%1: maior número</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
+        <translation>Permitir negativos</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <source>Show progressive score</source>
+        <translation>Mostrar pontuação</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
+        <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
+        <source>First number</source>
+        <translation>Primeiro número</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <source>Operation</source>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>Sinal</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <source>Second number</source>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
+        <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
+        <translation>resto</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <source>Enter the remainder</source>
+        <translation>Escreva o resto</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
+        <source>Remainder</source>
+        <translation>Resto</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
+        <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
+        <translation>Correção</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>O resultado certo</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
+        <source>Right remainder</source>
+        <translation>Resto certo</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
+        <source>No selections made</source>
+        <translation>Nenhuma operação escolhida</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
+        <source>You must select at least 1 option to perform</source>
+        <translation>Escolha pelo menos uma operação</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
+        <source>Invalid Entry</source>
+        <translation>Número inválido</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>Escreva um número de 1 a 99999</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, quociente e resto</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>resto de %1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>Errado, o quociente é %1 e o resto é %2</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>Errado, o resultado é %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
+        <translation>Contas feitas = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
+        <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
+        <translation>Acertos = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
+        <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
+        <translation>Erros = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
+        <translation>Aproveitamento = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/main.cpp" line="51"/>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>O Tallyfox precisa de uma área de trabalho para mostrar sua janela, e nenhuma foi encontrada.
+Inicie-o em uma sessão gráfica ou em uma tela virtual:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>
