@@ -84,7 +84,7 @@ mmdebstrap --quiet --variant=apt --include=ca-certificates,git --skip=cleanup/ap
 echo "fresh $release: a bare root of $(chroot "$root" dpkg-query -W | wc -l) packages" \
     "in $((SECONDS - started)) s"
 # The root is a mount of its own, as a machine's is (a process namespace of
-# its own, which the screen-reader stage makes, needs that), with /proc,
+# its own, which the Orca practice makes, needs that), with /proc,
 # /sys and /dev.
 mount --bind "$root" "$root"
 mount --make-private "$root"
@@ -117,5 +117,5 @@ fi
 echo "fresh $release: ./scripts/run installed its packages and built the program" \
     "in $((SECONDS - started)) s"
 
-in_root ./scripts/test "$@" || fail "./scripts/test $* failed"
+in_root env TALLYFOX_SCREENREADER_LANGUAGES=2 ./scripts/test "$@" || fail "./scripts/test $* failed"
 echo "fresh $release: ./scripts/test $* passed"
