@@ -84,7 +84,7 @@ mmdebstrap --quiet --variant=apt --include=ca-certificates,git --skip=cleanup/ap
 echo "fresh $release: a bare root of $(chroot "$root" dpkg-query -W | wc -l) packages" \
     "in $((SECONDS - started)) s"
 # The root is a mount of its own, as a machine's is (a process namespace of
-# its own, which the screen-reader stage makes, needs that), with /proc,
+# its own, which the Orca practice makes, needs that), with /proc,
 # /sys and /dev.
 mount --bind "$root" "$root"
 mount --make-private "$root"
@@ -94,9 +94,12 @@ mount --make-rslave "$root/sys"
 mount --rbind /dev "$root/dev"
 mount --make-rslave "$root/dev"
 
-# The project as it stands, tracked files only, as a clone would have it.
+# The project as it stands, tracked files only, in a repository of their own
+# as a clone would have them (the format and licence checks ask git for them).
 mkdir "$root/tallyfox"
 git -C "$project" ls-files -z | (cd "$project" && tar --null -T - -cf -) | tar -xf - -C "$root/tallyfox"
+git -C "$root/tallyfox" init --quiet
+git -C "$root/tallyfox" add --all
 in_root() {
     chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
         TERM=dumb bash -c 'cd /tallyfox && "$@"' in_root "$@"
@@ -114,5 +117,5 @@ fi
 echo "fresh $release: ./scripts/run installed its packages and built the program" \
     "in $((SECONDS - started)) s"
 
-in_root ./scripts/test "$@" || fail "./scripts/test $* failed"
+in_root env TALLYFOX_SCREENREADER_LANGUAGES=2 ./scripts/test "$@" || fail "./scripts/test $* failed"
 echo "fresh $release: ./scripts/test $* passed"
