@@ -11,9 +11,7 @@
 #include "ui/main/optioncheckbox.h"
 #include "windowfixture.h"
 
-#include <QDir>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -240,28 +238,6 @@ private Q_SLOTS:
         QVERIFY(t.messages.texts.isEmpty());
         QCOMPARE(QAccessible::queryAccessibleInterface(t.get("announcer"))->role(),
                  QAccessible::Notification);
-    }
-
-    // Each language shows its own division sign, as its translation has it.
-    void divisionSign_data()
-    {
-        QTest::addColumn<QString>("file");
-        const QDir folder(QCoreApplication::applicationDirPath() + "/translations");
-        const QStringList files = folder.entryList({"tallyfox_*.qm"});
-        QVERIFY(!files.isEmpty());
-        for (const QString &file : files)
-            QTest::newRow(qPrintable(file)) << folder.filePath(file);
-    }
-    void divisionSign()
-    {
-        QFETCH(QString, file);
-        QTranslator translation;
-        QVERIFY(translation.load(file));
-        const QString sign = translation.translate("Operation", "/", "sign of a division");
-        QCoreApplication::installTranslator(&translation);
-        WindowUnderTest t(draws[indexOf(Operation::Division)], only[indexOf(Operation::Division)]);
-        t.act("cmdAnswer");
-        QCOMPARE(t.text("lblSign"), sign);
     }
 
     // A screen reader reads a box's whole text and selection: one run of

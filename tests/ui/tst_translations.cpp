@@ -86,20 +86,24 @@ private Q_SLOTS:
                  qPrintable(designFamily() + " is missing; ./scripts/test installs it"));
     }
 
-    // Texts of the main window, the About window, the message box's button
-    // and each message the window can give, provoked through the controls.
+    // Texts of the main window, the About window, the message box's button,
+    // the operation signs and each message the window can give, provoked
+    // through the controls.
     void texts()
     {
-        WindowUnderTest t({0.5}, "chkOpt0=0"); // 0.5 picks a multiplication
+        // A multiplication (5 x 5), then a division (5 / 2).
+        WindowUnderTest t({0.5, 0.5, 0.5, 0.8, 0.5, 0.1}, "chkOpt0=0");
         AboutWindow about;
         QMessageBox box(QMessageBox::Warning, "Tallyfox", "text", QMessageBox::Ok);
         QStringList seen = {t.get<QCheckBox>("chkAllowNegative")->text(),
                             t.window.findChild<QAction *>("itmAbout")->text(),
                             t.text("lblRemainder"), about.windowTitle(),
                             box.button(QMessageBox::Ok)->text()};
-        t.act("cmdAnswer chkOpt2 txtMax2=0 cmdAnswer txtMax2=10 cmdAnswer cmdAnswer "
+        t.act("cmdAnswer chkOpt2 chkOpt3 txtMax2=0 cmdAnswer txtMax2=10 cmdAnswer cmdAnswer "
               "txtUserAnswer=x cmdAnswer");
         seen << t.caption() << t.text("lblSign");
+        t.act("txtUserAnswer=1 cmdAnswer cmdAnswer");
+        seen << t.text("lblSign");
         // Under English these are the English texts themselves; every other
         // language translates each of them (Qt translates the button).
         QCOMPARE(
@@ -112,6 +116,7 @@ private Q_SLOTS:
                 QCoreApplication::translate("QPlatformTheme", "OK"),
                 shown("MainWindow", "Check Answer"),
                 shown("Operation", "x", "sign of a multiplication"),
+                shown("Operation", "/", "sign of a division"),
                 shown("OptionMessages", "No selections made") + ": " +
                     shown("OptionMessages", "You must select at least 1 option to perform"),
                 shown("OptionMessages", "Invalid Entry") + ": " +
