@@ -160,13 +160,13 @@ They will be as before at the next start.</source>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="273"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
         <source>Next Question</source>
         <translation>المسألة التالية</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="218"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
         <source>No answer judged yet</source>
         <translation>لم تُصحَّح أي إجابة بعد</translation>
     </message>
@@ -181,112 +181,112 @@ They will be as before at the next start.</source>
         <translation>إجابة خاطئة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="68"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="96"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
         <source>&amp;About</source>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="125"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
         <source>Select Options</source>
         <translation>اختر الخيارات</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="153"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>حتى</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="158"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
         <translation>من 1 إلى 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="159"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Largest number for %1</source>
         <translation>%1: أكبر عدد</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>السماح بناتج سالب</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Show progressive score</source>
         <translation>عرض النتيجة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="172"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>تصفير</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="195"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>First number</source>
         <translation>العدد الأول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="201"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>إشارة العملية</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>Second number</source>
         <translation>العدد الثاني</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
         <source>equals</source>
         <translation>يساوي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="210"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>الناتج</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
         <source>remainder</source>
         <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
         <source>Enter the remainder</source>
         <translation>اكتب الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="217"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
         <source>Remainder</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="223"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>التصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="232"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>الناتج الصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="236"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
         <source>Right remainder</source>
         <translation>الباقي الصحيح</translation>
     </message>
