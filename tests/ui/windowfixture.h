@@ -100,11 +100,6 @@ struct WindowUnderTest
             store->values.insert(pair.section('=', 0, 0), pair.section('=', 1));
     }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
-    QString focusName() const
-    {
-        QWidget *focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QString();
-    }
     QString panels() // the four status panels, joined by "|"
     {
         return QStringList({text("panel1"), text("panel2"), text("panel3"), text("panel4")})
