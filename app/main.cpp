@@ -8,7 +8,7 @@
 #include "commandline.h"
 #include "foundation/translations.h"
 #include "options/qsettingsstore.h"
-#include "ui/common/uilanguage.h"
+#include "ui/common/pupillanguage.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"
 
@@ -58,10 +58,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    // The windows read in the direction of the program's own translation,
-    // whether or not Qt's translation for that language is installed.
-    if (const std::optional<QLocale> language = installTranslations(app))
-        useLanguage(*language);
+    setUpPupilLanguage(QLocale::system());
     QApplication::setApplicationName(AppIdentity::title());
     QApplication::setOrganizationName(AppIdentity::title());
     QApplication::setApplicationVersion(AppIdentity::versionText());

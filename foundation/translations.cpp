@@ -8,10 +8,18 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
+#include <QList>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
+
+// The translators of the last call, removed by the next.
+QList<QPointer<QTranslator>> &installed()
+{
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
 
 const QTranslator *install(QCoreApplication &app, const QLocale &language, const QString &name,
                            const QString &folder)
@@ -22,16 +30,24 @@ const QTranslator *install(QCoreApplication &app, const QLocale &language, const
         return nullptr;
     }
     QCoreApplication::installTranslator(translator);
+    installed().append(translator);
     return translator;
 }
 
 } // namespace
 
-std::optional<QLocale> installTranslations(QCoreApplication &app)
+std::optional<QLocale> installTranslations(QCoreApplication &app, const QStringList &languages)
 {
+    for (const QPointer<QTranslator> &translator : std::as_const(installed())) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    installed().clear();
+
     const QString ownFolder = ProgramFolder::filePath(QStringLiteral("translations"));
-    const QStringList preferred = QLocale::system().uiLanguages();
-    for (const QString &name : preferred) {
+    for (const QString &name : languages) {
         const QLocale language(name);
         if (language.language() == QLocale::C || language.language() == QLocale::English)
             return std::nullopt;

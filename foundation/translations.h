@@ -7,16 +7,19 @@
 #pragma once
 
 #include <QLocale>
+#include <QStringList>
 #include <optional>
 
 class QCoreApplication;
 
-/// Installs the translations for the user's preferred language, read from
-/// the "translations" folder beside the program and from Qt's translations.
-/// The user's languages are tried in order of preference; the first English
+/// Installs the translations for the first of @p languages (in order of
+/// preference) that the program has, read from the "translations" folder
+/// beside the program, with Qt's own for that language; the first English
 /// (or C) entry ends the search, since the program's own texts are English.
-/// Without a match nothing is installed and the texts stay English.
+/// Without a match the texts stay English. Translations installed by an
+/// earlier call are removed first.
 /// Returns the language of the program's own translation when one was
-/// installed, as the translation itself names it: its text direction is
-/// the direction the windows take (Hebrew and Arabic read right to left).
-std::optional<QLocale> installTranslations(QCoreApplication &app);
+/// installed, as the translation itself names it.
+std::optional<QLocale>
+installTranslations(QCoreApplication &app,
+                    const QStringList &languages = QLocale::system().uiLanguages());

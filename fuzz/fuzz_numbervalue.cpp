@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // sign, reads back as itself.
     const double whole = std::nearbyint(*value);
     if (std::fabs(whole) <= 0x1p53)
-        FUZZ_CHECK(numberValue(wholeNumberText(whole, locale), locale) == whole);
+        FUZZ_CHECK(numberValue(wholeNumberText(whole, PupilLocale(locale)), locale) == whole);
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include "optionmessages.h"
 
+#include "quiz/pupillocale.h"
+
 #include <QCoreApplication>
 
 namespace OptionMessages {
@@ -15,8 +17,8 @@ QString noSelectionTitle()
 
 QString noSelectionText()
 {
-    return QCoreApplication::translate("OptionMessages",
-                                       "You must select at least 1 option to perform");
+    return PupilLocale::current().withDigits(QCoreApplication::translate(
+        "OptionMessages", "You must select at least 1 option to perform"));
 }
 
 QString invalidEntryTitle()
@@ -26,8 +28,8 @@ QString invalidEntryTitle()
 
 QString invalidEntryText()
 {
-    return QCoreApplication::translate("OptionMessages",
-                                       "You must enter a valid number in the range 1-99999");
+    return PupilLocale::current().withDigits(QCoreApplication::translate(
+        "OptionMessages", "You must enter a valid number in the range 1-99999"));
 }
 
 } // namespace OptionMessages

@@ -7,7 +7,8 @@
 
 #include <QString>
 
-/// Titles and texts of the two messages of the check, in the user's language.
+/// Titles and texts of the two messages of the check, in the user's language
+/// and their numbers in the pupil's digits.
 namespace OptionMessages {
 QString noSelectionTitle();
 QString noSelectionText();

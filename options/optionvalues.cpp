@@ -42,23 +42,24 @@ OptionCheck OptionValues::check(const QLocale &locale) const
     return outcome;
 }
 
-OptionValues OptionValues::load(SettingsStore &store, const QLocale &locale)
+OptionValues OptionValues::load(SettingsStore &store, const PupilLocale &pupil)
 {
     OptionValues values;
+    const QLocale &locale = pupil.locale();
     for (Operation op : allOperations) {
         values.chkOpt[indexOf(op)] = storedCheckValue(store, checkKeys[indexOf(op)], locale);
-        values.txtMax[indexOf(op)] = store.read(largestNumberKeys[indexOf(op)]);
+        values.txtMax[indexOf(op)] = pupil.withDigits(store.read(largestNumberKeys[indexOf(op)]));
     }
     values.chkAllowNegative = storedCheckValue(store, OptionKey::chkAllowNegative, locale);
     values.chkScore = storedCheckValue(store, OptionKey::chkScore, locale);
     return values;
 }
 
-bool OptionValues::save(SettingsStore &store) const
+bool OptionValues::save(SettingsStore &store, const PupilLocale &pupil) const
 {
     for (Operation op : allOperations) {
         store.write(checkKeys[indexOf(op)], checkValueText(chkOpt[indexOf(op)]));
-        store.write(largestNumberKeys[indexOf(op)], txtMax[indexOf(op)]);
+        store.write(largestNumberKeys[indexOf(op)], pupil.withAsciiDigits(txtMax[indexOf(op)]));
     }
     store.write(OptionKey::chkAllowNegative, checkValueText(chkAllowNegative));
     store.write(OptionKey::chkScore, checkValueText(chkScore));

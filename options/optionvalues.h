@@ -10,6 +10,7 @@
 
 #include "optionkeys.h"
 #include "quiz/practicesession.h"
+#include "quiz/pupillocale.h"
 #include "settingsstore.h"
 
 #include <QList>
@@ -74,16 +75,18 @@ struct OptionValues
     /// so is each ticked operation whose text is not a usable largest number
     /// (largestNumber()). A panel of greyed and unticked boxes is reported
     /// like an empty one, since no operation could be drawn.
-    OptionCheck check(const QLocale &locale = QLocale::system()) const;
+    OptionCheck check(const QLocale &locale = PupilLocale::current().locale()) const;
 
     /// Reads the ten keys. A check-box text that is not a Value
     /// (checkValueFromText()) takes the key's default; every other key loads
-    /// as stored, an empty text included.
-    static OptionValues load(SettingsStore &store, const QLocale &locale = QLocale::system());
+    /// as stored, an empty text included, its digits shown in the pupil's.
+    static OptionValues load(SettingsStore &store,
+                             const PupilLocale &pupil = PupilLocale::current());
 
-    /// Writes all ten keys and commits them. False when the store could not
-    /// keep them.
-    bool save(SettingsStore &store) const;
+    /// Writes all ten keys, the largest numbers' digits in ASCII so that the
+    /// file reads the same under any language, and commits them. False when
+    /// the store could not keep them.
+    bool save(SettingsStore &store, const PupilLocale &pupil = PupilLocale::current()) const;
 
     bool operator==(const OptionValues &) const = default;
 };
@@ -94,14 +97,15 @@ struct OptionValues
 /// are usable; "12a", "0" and the empty text are not, and neither is
 /// "9,9e9" in a decimal-comma locale, which starts with 9 but stands for
 /// 9.9 billion.
-std::optional<double> largestNumber(const QString &text, const QLocale &locale = QLocale::system());
+std::optional<double> largestNumber(const QString &text,
+                                    const QLocale &locale = PupilLocale::current().locale());
 
 /// The check-box Value a stored text stands for: the text read as one number
 /// in @p locale, blanks around it allowed, rounded to the nearest whole
 /// number with ties to even. Only 0, 1 and 2 can be put into a box; any
 /// other text gives nothing.
-std::optional<CheckValue> checkValueFromText(const QString &text,
-                                             const QLocale &locale = QLocale::system());
+std::optional<CheckValue>
+checkValueFromText(const QString &text, const QLocale &locale = PupilLocale::current().locale());
 
 /// The text a Value is saved as: "0", "1" or "2".
 QString checkValueText(CheckValue value);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "operation.h"
+#include "pupillocale.h"
 
 #include <QLocale>
 #include <QString>
@@ -40,7 +41,7 @@ struct Verdict
 /// remainder; the first failure is returned. A text of blanks only is not
 /// empty, so it fails the number check.
 AnswerProblem findAnswerProblem(const QString &answer, const QString &remainder, bool isDivision,
-                                const QLocale &locale = QLocale::system());
+                                const QLocale &locale = PupilLocale::current().locale());
 
 /// The message shown for a problem: "You must supply an answer" or
 /// "You must enter a valid number". Empty for AnswerProblem::None.
@@ -53,4 +54,4 @@ QString answerProblemMessage(AnswerProblem problem);
 /// too; for the other operations it is not read.
 bool isRightAnswer(Operation op, double expectedAnswer, double expectedRemainder,
                    const QString &answer, const QString &remainder,
-                   const QLocale &locale = QLocale::system());
+                   const QLocale &locale = PupilLocale::current().locale());

@@ -269,22 +269,7 @@ bool IsNumber(const QString &text, const QLocale &locale)
     return numberValue(text, locale).has_value();
 }
 
-QString withLocaleDigits(const QString &plain, const QLocale &locale)
-{
-    const auto zero = static_cast<char32_t>(locale.zeroDigit().toUcs4().value(0, '0'));
-    QString shown;
-    for (const QChar c : plain) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            shown += QStringView(QChar::fromUcs4(zero + (c.unicode() - u'0')));
-        else if (c == QLatin1Char('-'))
-            shown += locale.negativeSign();
-        else
-            shown += c;
-    }
-    return shown;
-}
-
-QString wholeNumberText(double value, const QLocale &locale)
+QString wholeNumberText(double value, const PupilLocale &pupil)
 {
     // Every whole number up to 2^53 is exact in a double and in a 64-bit
     // integer, so it converts without rounding; beyond that fall back to the
@@ -298,5 +283,5 @@ QString wholeNumberText(double value, const QLocale &locale)
                                   : (value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf"));
     else
         plain = QString::number(value, 'f', 0);
-    return withLocaleDigits(plain, locale);
+    return pupil.withDigitsAndSigns(plain);
 }

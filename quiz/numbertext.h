@@ -7,6 +7,8 @@
 // whole number for display.
 #pragma once
 
+#include "pupillocale.h"
+
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -30,16 +32,13 @@ double LeadingNumber(const QString &text);
 /// LeadingNumber() reads them, so that a text means the same in any locale
 /// that reads it. Digit grouping, currency signs and signs after the digits are
 /// not accepted, nor are values beyond the range of a double.
-std::optional<double> numberValue(const QString &text, const QLocale &locale = QLocale::system());
+std::optional<double> numberValue(const QString &text,
+                                  const QLocale &locale = PupilLocale::current().locale());
 
 /// Whether numberValue() accepts the text.
-bool IsNumber(const QString &text, const QLocale &locale = QLocale::system());
+bool IsNumber(const QString &text, const QLocale &locale = PupilLocale::current().locale());
 
-/// A whole number in the digits of @p locale, with its minus sign when
+/// A whole number in the pupil's digits, with the locale's minus sign when
 /// negative and no blank, grouping or decimal part: 42, -7, 9999800001, or
-/// ١٢ where the locale writes Arabic-Indic digits.
-QString wholeNumberText(double value, const QLocale &locale = QLocale());
-
-/// @p plain with its ASCII digits in the digits of @p locale and its minus
-/// sign as the locale writes it.
-QString withLocaleDigits(const QString &plain, const QLocale &locale);
+/// ١٢ where sums are written in Arabic-Indic digits.
+QString wholeNumberText(double value, const PupilLocale &pupil = PupilLocale::current());

@@ -9,6 +9,7 @@
 
 #include "answercheck.h"
 #include "operation.h"
+#include "pupillocale.h"
 #include "questiongenerator.h"
 #include "randomsource.h"
 #include "scoretally.h"
@@ -68,7 +69,7 @@ public:
     /// it was. Otherwise judges the answer, counts it, closes the question
     /// and gives the verdict.
     AnswerOutcome answer(const QString &answer, const QString &remainder,
-                         const QLocale &locale = QLocale::system());
+                         const QLocale &locale = PupilLocale::current().locale());
 
 private:
     std::unique_ptr<RandomSource> m_random;

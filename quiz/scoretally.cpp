@@ -39,32 +39,36 @@ float ScoreTally::score() const
                               100.0);
 }
 
-QStringList ScoreTally::panelTexts(const QLocale &locale) const
+QStringList ScoreTally::panelTexts(const PupilLocale &pupil) const
 {
     // Each panel is "name = number"; the name must fit a panel of the status
     // bar together with the longest number.
     return {
         //: Status bar: how many sums were judged so far
         QCoreApplication::translate("ScoreTally", "Total questions = %1")
-            .arg(wholeNumberText(m_total, locale)),
+            .arg(wholeNumberText(m_total, pupil)),
         //: Status bar: how many of them were right
         QCoreApplication::translate("ScoreTally", "Correct answers = %1")
-            .arg(wholeNumberText(m_correct, locale)),
+            .arg(wholeNumberText(m_correct, pupil)),
         //: Status bar: how many of them were wrong
         QCoreApplication::translate("ScoreTally", "Wrong answers = %1")
-            .arg(wholeNumberText(m_wrong, locale)),
+            .arg(wholeNumberText(m_wrong, pupil)),
+        // The per cent sign goes with the digits: Arabic-Indic and Persian
+        // digits take the Arabic one.
         //: Status bar: the share of right answers in per cent; %1 is the number
         //: (e.g. 87.5), write the per cent sign as your language does
-        QCoreApplication::translate("ScoreTally", "Score = %1%").arg(formatScore(score(), locale)),
+        QCoreApplication::translate("ScoreTally", "Score = %1%")
+            .arg(formatScore(score(), pupil))
+            .replace(QLatin1Char('%'), pupil.percentSign()),
     };
 }
 
-QString formatScore(float score, const QLocale &locale)
+QString formatScore(float score, const PupilLocale &pupil)
 {
     // A float times 10 needs at most 28 significant bits and adding 0.5
     // stays exact too, so this rounds the exact stored value half up.
     const double tenths = std::floor(static_cast<double>(score) * 10.0 + 0.5);
     const auto whole = std::isfinite(tenths) && tenths > 0 ? static_cast<long long>(tenths) : 0LL;
-    return withLocaleDigits(
-        QString::number(whole / 10) + locale.decimalPoint() + QString::number(whole % 10), locale);
+    return pupil.withDigits(QString::number(whole / 10) + pupil.locale().decimalPoint() +
+                            QString::number(whole % 10));
 }

@@ -5,7 +5,8 @@
 // The running tally of judged answers and the four status bar texts.
 #pragma once
 
-#include <QLocale>
+#include "pupillocale.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -35,8 +36,9 @@ public:
     /// The status bar's panels: questions, right, wrong and score.
     static constexpr int panelCount = 4;
 
-    /// The panelCount panel texts, panel 1 first.
-    QStringList panelTexts(const QLocale &locale = QLocale::system()) const;
+    /// The panelCount panel texts, panel 1 first, in the pupil's digits and
+    /// with the per cent sign that goes with them.
+    QStringList panelTexts(const PupilLocale &pupil = PupilLocale::current()) const;
 
 private:
     std::int16_t m_total = 0;
@@ -46,5 +48,5 @@ private:
 
 /// A score in the "##0.0" form: at least one digit before the locale's
 /// decimal separator, exactly one after it, no grouping, halves rounded up
-/// on the exact single-precision value (6.25 gives 6.3).
-QString formatScore(float score, const QLocale &locale = QLocale::system());
+/// on the exact single-precision value (6.25 gives 6.3), in the pupil's digits.
+QString formatScore(float score, const PupilLocale &pupil = PupilLocale::current());

@@ -67,7 +67,7 @@ ensure_german_locale() {
 
 # What building the program needs (Python writes the desktop entry and the
 # AppStream data in every language).
-build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2 fonts-noto-ui-core
+build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2 fonts-noto-ui-core fonts-noto-cjk
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a

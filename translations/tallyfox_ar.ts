@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>اكتب الإجابة</translation>
+        <translation>أكمل الإجابة</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -228,7 +228,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>تصفير</translation>
+        <translation>مسح النتيجة</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
@@ -350,7 +350,7 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../quiz/operation.cpp" line="49"/>
         <source>times</source>
-        <translation>ضرب</translation>
+        <translation>مضروبًا في</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="51"/>

@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Gib ein Ergebnis ein</translation>
+        <translation>Hier fehlt noch eine Zahl</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>

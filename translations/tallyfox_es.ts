@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Escribe una respuesta</translation>
+        <translation>Aún falta un número</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -243,7 +243,7 @@ En el próximo inicio serán las de antes.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
-        <translation>Respuesta</translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
@@ -288,7 +288,7 @@ En el próximo inicio serán las de antes.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
-        <translation>La respuesta correcta</translation>
+        <translation>El resultado correcto</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ En el próximo inicio serán las de antes.</translation>
         <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
-        <translation>Incorrecto, la respuesta es %1</translation>
+        <translation>Incorrecto, el resultado es %1</translation>
     </message>
 </context>
 <context>
@@ -443,7 +443,7 @@ En el próximo inicio serán las de antes.</translation>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>Aciertos = %1&#xa0;%</translation>
+        <translation>Puntuación = %1&#xa0;%</translation>
     </message>
 </context>
 <context>

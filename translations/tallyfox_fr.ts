@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Écris une réponse</translation>
+        <translation>Il manque un nombre</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -243,7 +243,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
-        <translation>Réponse</translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
@@ -288,7 +288,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
-        <translation>La bonne réponse</translation>
+        <translation>Le bon résultat</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
-        <translation>Faux, la réponse est %1</translation>
+        <translation>Faux, le résultat est %1</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>כתבו תשובה</translation>
+        <translation>השלימו את התשובה</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -185,7 +185,7 @@ They will be as before at the next start.</source>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
-        <translation>ש׳</translation>
+        <translation>שארית</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
@@ -217,12 +217,12 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>מותר מתחת ל־0</translation>
+        <translation>תוצאה מתחת ל־0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Show progressive score</source>
-        <translation>הצגת הניקוד</translation>
+        <translation>הצגת הציון</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>

@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Scrivi il risultato</translation>
+        <translation>Manca ancora un numero</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>

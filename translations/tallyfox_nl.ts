@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Vul een antwoord in</translation>
+        <translation>Vul het ontbrekende getal in</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Stel per soort som het grootste getal in, van 1 tot 99999</translation>
+        <translation>Stel per soort som het grootste getal in, van 1 t/m 99999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -185,7 +185,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
-        <translation>r</translation>
+        <translation>rest</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
@@ -201,12 +201,12 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
-        <translation>tot</translation>
+        <translation>t/m</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
-        <translation>1 tot 99999</translation>
+        <translation>1 t/m 99999</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
@@ -228,7 +228,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>Opnieuw</translation>
+        <translation>Score op 0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
@@ -378,7 +378,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
     <message>
         <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Vul een getal van 1 tot 99999 in</translation>
+        <translation>Vul een getal van 1 t/m 99999 in</translation>
     </message>
 </context>
 <context>

@@ -29,12 +29,12 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Wpisz wynik</translation>
+        <translation>Uzupełnij brakującą liczbę</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
-        <translation>Wpisz poprawną liczbę</translation>
+        <translation>Wpisz samą liczbę</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>Od nowa</translation>
+        <translation>Wyzeruj</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
@@ -277,7 +277,7 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>Ocena</translation>
+        <translation>Sprawdzenie</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
@@ -431,13 +431,13 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>Dobre wyniki = %1</translation>
+        <translation>Dobrze = %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>Złe wyniki = %1</translation>
+        <translation>Źle = %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>

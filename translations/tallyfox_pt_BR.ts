@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Escreva uma resposta</translation>
+        <translation>Ainda falta um número</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>

@@ -29,12 +29,12 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Впиши відповідь</translation>
+        <translation>Допиши пропущене число</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
-        <translation>Впиши правильне число</translation>
+        <translation>Впиши лише число</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <message>
         <location filename="../app/commandline.cpp" line="49"/>
         <source>Practise mental arithmetic one sum at a time.</source>
-        <translation>Вправи з усного рахунку, по одному прикладу.</translation>
+        <translation>Вправи з усного рахунку, приклад за прикладом.</translation>
     </message>
     <message>
         <location filename="../app/commandline.cpp" line="53"/>
@@ -98,13 +98,13 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
         <source>Practise mental arithmetic one sum at a time</source>
         <extracomment>Software centre: one line under the program&apos;s name</extracomment>
-        <translation>Тренуй усний рахунок, по одному прикладу</translation>
+        <translation>Тренуй усний рахунок, приклад за прикладом</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ дає по одному прикладу: додавання, віднімання, множення або ділення двох випадкових цілих чисел. Впиши відповідь, а при діленні ще й остачу, і програма одразу скаже, чи правильно; після помилки вона покаже правильну відповідь.</translation>
+        <translation>@TALLYFOX_TITLE@ дає приклад за прикладом: додавання, віднімання, множення або ділення двох випадкових цілих чисел. Впиши відповідь, а при діленні ще й остачу, і програма одразу скаже, чи правильно; після помилки вона покаже правильну відповідь.</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -217,18 +217,18 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>Можна менше нуля</translation>
+        <translation>Результат менший за 0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Show progressive score</source>
-        <translation>Показувати рахунок</translation>
+        <translation>Показувати результати</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>Спочатку</translation>
+        <translation>Обнулити</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
@@ -277,7 +277,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>Оцінка</translation>
+        <translation>Перевірка</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>

@@ -8,7 +8,9 @@
 // is the start-up time. With "press", it instead times presses of the
 // answer button (or of a plain button in the bare window) and prints the
 // mean time per press in microseconds.
+#include "foundation/translations.h"
 #include "options/qsettingsstore.h"
+#include "ui/common/pupillanguage.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/usermessages.h"
 
@@ -68,9 +70,14 @@ int main(int argc, char *argv[])
     SilentMessages messages;
     std::unique_ptr<QSettingsStore> settings;
     std::unique_ptr<QMainWindow> window;
+    // Both windows show the user's language: the program sets it up as it
+    // does for a pupil; the bare window loads the same translation and draws
+    // its caption in the same face.
     if (bare) {
+        const std::optional<QLocale> language = installTranslations(app);
         window = std::make_unique<QMainWindow>();
-        auto *button = new QPushButton(QStringLiteral("Next Question"));
+        auto *button = new QPushButton(QCoreApplication::translate("MainWindow", "Next Question"));
+        button->setFont(QFont(faceForScript(language.value_or(QLocale::c()).script())));
         // The least a press can do: write a caption.
         QObject::connect(button, &QPushButton::clicked, button, [button] {
             button->setText(button->text() == QLatin1String("Next Question")
@@ -80,6 +87,7 @@ int main(int argc, char *argv[])
         window->setCentralWidget(button);
         window->setFixedSize(919, 380);
     } else {
+        setUpPupilLanguage(QLocale::system());
         settings = std::make_unique<QSettingsStore>();
         window = std::make_unique<MainWindow>(*settings, messages);
     }

@@ -137,14 +137,52 @@ private Q_SLOTS:
         for (int i = 0; i < 16; ++i)
             tally.count(i == 0);
         // Written in the locale's digits where its schools use them, ungrouped.
-        QCOMPARE(tally.panelTexts(QLocale("ar_EG")).join('|'),
-                 "Total questions = ١٦|Correct answers = ١|Wrong answers = ١٥|Score = ٦٫٣%");
+        QCOMPARE(tally.panelTexts(PupilLocale(QLocale("ar_EG"))).join('|'),
+                 "Total questions = ١٦|Correct answers = ١|Wrong answers = ١٥|Score = ٦٫٣٪");
         tally.reset();
         for (int i = 0; i < 32767; ++i)
             QVERIFY(!tally.count(true));
         QVERIFY(tally.count(false));
-        QCOMPARE(tally.panelTexts(QLocale::c()).join('|'),
+        QCOMPARE(tally.panelTexts(PupilLocale(QLocale::c())).join('|'),
                  "Total questions = 1|Correct answers = 0|Wrong answers = 1|Score = 0.0%");
+    }
+
+    // How a sum is written: the translation's choice of direction and digits,
+    // else the locale's; the per cent sign goes with the digits, and what is
+    // shown reads back in ASCII digits.
+    void pupilLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("direction"); // the translation's choices
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<QString>("shown"); // -12 and a score of 50
+        // clang-format off
+        QTest::newRow("Egypt, the locale's") << "ar_EG" << "LOCALE" << "LOCALE" << true << "\u061C-١٢ ٥٠٫٠٪";
+        QTest::newRow("Morocco, the locale's") << "ar_MA" << "LOCALE" << "LOCALE" << false << "\u200E-12 50,0%";
+        QTest::newRow("Iran") << "fa_IR" << "LTR" << "arabext" << false << "\u200E\u2212۱۲ ۵۰٫۰٪";
+        QTest::newRow("Israel") << "he_IL" << "LTR" << "latn" << false << "\u200E-12 50.0%";
+        QTest::newRow("Bangladesh") << "bn_BD" << "LTR" << "beng" << false << "-১২ ৫০.০%";
+        QTest::newRow("right to left chosen") << "en_US" << "RTL" << "arab" << true << "-١٢ ٥٠.٠٪";
+        QTest::newRow("unknown choices") << "de_DE" << "sideways" << "roman" << false << "-12 50,0%";
+        // clang-format on
+    }
+    void pupilLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, direction);
+        QFETCH(QString, digits);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QString, shown);
+        const PupilLocale pupil(QLocale(locale), direction, digits);
+        ScoreTally tally;
+        tally.count(true);
+        tally.count(false);
+        const QString score = tally.panelTexts(pupil).at(3).section(" = ", 1);
+        QCOMPARE(pupil.sumDirection() == Qt::RightToLeft, rightToLeft);
+        QCOMPARE(wholeNumberText(-12, pupil) + ' ' + score, shown);
+        QCOMPARE(LeadingNumber(pupil.withAsciiDigits(wholeNumberText(12, pupil))), 12);
+        QCOMPARE(pupil.withAsciiDigits(pupil.withDigits("txt 0123456789")), "txt 0123456789");
     }
 
     // The leading number always reads a full stop; the whole-text check

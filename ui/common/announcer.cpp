@@ -9,26 +9,9 @@
 #include "uimetrics.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
-
-namespace {
-
-QAccessibleInterface *notificationInterface(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-
-} // namespace
 
 Announcer::Announcer(QWidget *window) : QWidget(window)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(notificationInterface);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

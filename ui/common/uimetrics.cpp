@@ -4,8 +4,7 @@
 
 #include "uimetrics.h"
 
-#include "uilanguage.h"
-
+#include <QGuiApplication>
 #include <QPalette>
 #include <QStyle>
 #include <QWidget>
@@ -14,13 +13,11 @@
 
 QFont designFont(double pointSize, bool bold)
 {
-    // The package depends on the faces, and the fit test measures in them.
-    // Another sans-serif face is only a fallback, in which long captions and
-    // five-digit numbers may not fit. The faces after the first draw what it
-    // lacks: Arabic-Indic digits under a Latin translation, say.
-    QFont font;
-    font.setFamilies(
-        {designFamily(), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans Arabic UI")});
+    // The faces the pupil's language is drawn in (setUpPupilLanguage()). The
+    // package depends on them, and the fit test measures in them. Another
+    // sans-serif face is only a fallback, in which long captions and
+    // five-digit numbers may not fit.
+    QFont font(QGuiApplication::font().families(), -1);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     // Every attribute is set, so nothing is inherited from the container: a

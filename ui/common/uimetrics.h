@@ -25,7 +25,7 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-/// The window's sans-serif face (see designFamily()) at @p pointSize.
+/// The windows' faces (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
 /// Gives a control colours of its own whatever the desktop theme: @p text,

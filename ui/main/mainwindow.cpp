@@ -8,7 +8,7 @@
 
 #include "appidentity.h"
 #include "foundation/programfolder.h"
-#include "limitedlineedit.h"
+#include "numberlabel.h"
 #include "optioncheckbox.h"
 #include "options/optionmessages.h"
 #include "options/settingsstore.h"
@@ -16,6 +16,7 @@
 #include "quiz/spokentexts.h"
 #include "ui/about/aboutwindow.h"
 #include "ui/common/announcer.h"
+#include "ui/common/limitedlineedit.h"
 #include "ui/common/uimetrics.h"
 #include "usermessages.h"
 
@@ -223,8 +224,8 @@ void MainWindow::NewQuestion(const PracticeChoice &choice)
         lblRemainder->show();
         txtRemainder->show();
     }
-    lblNum1->setText(wholeNumberText(question->first));
-    lblNum2->setText(wholeNumberText(question->second));
+    lblNum1->setNumber(question->first);
+    lblNum2->setNumber(question->second);
     txtRemainder->setAccessibleDescription(division ? spokenRemainderQuestion(*question)
                                                     : QString());
     //: Button that judges the typed result of the sum; about 15 letters fit
@@ -261,10 +262,10 @@ void MainWindow::showVerdict(const Verdict &verdict)
         showPicture(QStringLiteral("right.jpg"), tr("Right answer"));
     } else {
         showPicture(QStringLiteral("wrong.jpg"), tr("Wrong answer"));
-        lblAnswer1->setText(wholeNumberText(verdict.expectedAnswer));
+        lblAnswer1->setNumber(verdict.expectedAnswer);
         lblAnswer1->show();
         if (verdict.operation == Operation::Division) {
-            lblAnswer2->setText(wholeNumberText(verdict.expectedRemainder));
+            lblAnswer2->setNumber(verdict.expectedRemainder);
             lblAnswer2->show();
             lblAnsAnd->show();
         }

@@ -6,15 +6,15 @@
 // the window looks the same on every desktop; place() mirrors them in a
 // window that reads right to left.
 #include "appidentity.h"
-#include "buttonaccessible.h"
-#include "limitedlineedit.h"
 #include "mainwindow.h"
+#include "numberlabel.h"
 #include "optioncheckbox.h"
 #include "quiz/answercheck.h"
 #include "quiz/operation.h"
+#include "quiz/pupillocale.h"
 #include "ui/common/announcer.h"
 #include "ui/common/appicons.h"
-#include "ui/common/uilanguage.h"
+#include "ui/common/limitedlineedit.h"
 #include "ui/common/uimetrics.h"
 
 #include <QCoreApplication>
@@ -43,19 +43,12 @@ QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-// A white bordered label that looks like a read-only field. Its single
-// black border shows on all four sides, on any window colour; its text is
-// black on white whatever the desktop theme. A screen reader reads its
-// number as the name and @p role ("First number") as the description.
-QLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const QString &role)
+// A white bordered box that looks like a read-only field. A screen reader
+// reads its number as the name and @p role ("First number") as the description.
+NumberLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const QString &role)
 {
-    auto *label = place(new QLabel(parent), name, at, designFont(numberPointSize));
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAccessibleDescription(role);
-    setFixedColours(label, Qt::black, Qt::white);
-    return label;
+    const QFont font = designFont(numberPointSize);
+    return place(new NumberLabel(font, role, parent), name, at, font);
 }
 
 // The sign between a quotient and its remainder, as the user's schools write
@@ -78,6 +71,7 @@ QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
 LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at)
 {
     auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
+    box->setFittedFont(box->font());
     box->setAlignment(Qt::AlignCenter);
     box->setUserMaxLength(answerMaxLength);
     return box;
@@ -87,7 +81,6 @@ LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at
 
 void MainWindow::createControls()
 {
-    ButtonAccessible::install();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppIdentity::title());
     setWindowIcon(appIcon());
@@ -154,10 +147,12 @@ void MainWindow::createOptionsFrame()
         //: uses ("up to"); it must fit about 8 narrow letters
         place(new QLabel(tr("Max No."), fraOptions), QStringLiteral("lblMax") + index,
               twipsRect(2040, rows[at].labelTop, 855, 255), font);
-        // 630 twips, so that 99999 shows whole in Liberation Sans.
+        // 630 twips, so that 99999 shows whole in Liberation Sans; wider
+        // digits are set smaller.
         txtMax[at] = place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
                            twipsRect(3000, rows[at].top, 630, 285), font);
-        txtMax[at]->setToolTip(tr("1 to 99999"));
+        txtMax[at]->setFittedFont(font);
+        txtMax[at]->setToolTip(PupilLocale::current().withDigits(tr("1 to 99999")));
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
 
@@ -186,7 +181,7 @@ void MainWindow::createQuizArea()
     auto *quiz = place(
         new QWidget(client), QStringLiteral("quizArea"),
         QRect(twips(quizLeft), 0, client->width() - twips(quizLeft), client->height()), font());
-    quiz->setLayoutDirection(sumDirection(QLocale()));
+    quiz->setLayoutDirection(PupilLocale::current().sumDirection());
     // Controls are given in the window's twips, placed within the area.
     const auto quizRect = [](int left, int top, int width, int height) {
         return twipsRect(left, top, width, height).translated(-twips(quizLeft), 0);

@@ -8,28 +8,15 @@
 #include <QKeySequence>
 #include <QPushButton>
 
-namespace {
-
-QAccessibleInterface *create(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(QPushButton::staticMetaObject.className()))
-        return new ButtonAccessible(static_cast<QPushButton *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 ButtonAccessible::ButtonAccessible(QPushButton *button)
     : QAccessibleWidget(button, QAccessible::Button)
 {}
 
-void ButtonAccessible::install()
+QAccessibleInterface *ButtonAccessible::create(const QString &className, QObject *object)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(create);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    if (className == QLatin1String(QPushButton::staticMetaObject.className()))
+        return new ButtonAccessible(static_cast<QPushButton *>(object));
+    return nullptr;
 }
 
 QPushButton *ButtonAccessible::button() const

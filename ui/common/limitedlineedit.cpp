@@ -4,19 +4,38 @@
 
 #include "limitedlineedit.h"
 
-#include "lineeditaccessible.h"
-
-#include <QAccessible>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 LimitedLineEdit::LimitedLineEdit(QWidget *parent) : QLineEdit(parent)
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(LineEditAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
     connect(this, &QLineEdit::textEdited, this, &LimitedLineEdit::fitLimitToText);
+    connect(this, &QLineEdit::textChanged, this, &LimitedLineEdit::fitFontToText);
+}
+
+void LimitedLineEdit::setFittedFont(const QFont &font)
+{
+    m_fittedFont = font;
+    m_fitsFont = true;
+    fitFontToText();
+}
+
+void LimitedLineEdit::fitFontToText()
+{
+    if (!m_fitsFont)
+        return;
+    // The room inside the frame, less the 2 pixels a side Qt keeps clear.
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    const int room = style()->subElementRect(QStyle::SE_LineEditContents, &frame, this).width() - 4;
+    QFont font = m_fittedFont;
+    const double smallest = m_fittedFont.pointSizeF() * 3 / 4;
+    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != this->font())
+        setFont(font);
 }
 
 void LimitedLineEdit::setUserMaxLength(int length)

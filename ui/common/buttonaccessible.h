@@ -20,9 +20,9 @@ class ButtonAccessible : public QAccessibleWidget
 public:
     explicit ButtonAccessible(QPushButton *button);
 
-    /// Serves every QPushButton of the program, message boxes' included,
-    /// from the first call on.
-    static void install();
+    /// Serves every QPushButton, message boxes' included (see
+    /// QAccessible::installFactory).
+    static QAccessibleInterface *create(const QString &className, QObject *object);
 
     QString text(QAccessible::Text kind) const override;
     QAccessible::State state() const override;

@@ -4,7 +4,8 @@
 
 // A line edit whose length limit holds for what the user types or pastes
 // only: a longer text set by the program is shown whole, and the user can
-// shorten it but not lengthen it.
+// shorten it but not lengthen it. A text in characters wider than the box
+// was measured for (Bengali digits, say) is set smaller to stay in view.
 #pragma once
 
 #include <QLineEdit>
@@ -24,7 +25,13 @@ public:
     /// textChanged when the text differs, as any change does.
     void setProgramText(const QString &text);
 
+    /// The box's font; a text too wide for the box at this size is set in a
+    /// smaller one, down to three quarters of it.
+    void setFittedFont(const QFont &font);
+
 private:
+    void fitFontToText();
+
     // QLineEdit cuts whatever exceeds maxLength, so maxLength follows the
     // longer of the user's limit and the text on show.
     void fitLimitToText();
@@ -32,4 +39,6 @@ private:
     // Until a limit is set: QLineEdit's own default, which is no limit.
     static constexpr int noLimit = 32767;
     int m_userMaxLength = noLimit;
+    QFont m_fittedFont;
+    bool m_fitsFont = false;
 };

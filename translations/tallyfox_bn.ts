@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
+        <source>Updates</source>
+        <translation>হালনাগাদ</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
+        <source>About %1</source>
+        <translation>%1 সম্পর্কে</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
+        <source>You must supply an answer</source>
+        <translation>উত্তর পুরোটা লেখ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
+        <source>You must enter a valid number</source>
+        <translation>শুধু অঙ্ক দিয়ে সংখ্যা লেখ</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/commandline.cpp" line="49"/>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>মনে মনে হিসাব অনুশীলন কর, একবারে একটি প্রশ্ন।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="53"/>
+        <source>Show this help and quit.</source>
+        <translation>এই সাহায্য দেখিয়ে বন্ধ হয়।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="56"/>
+        <source>Show the version and quit.</source>
+        <translation>সংস্করণ দেখিয়ে বন্ধ হয়।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="65"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>অপ্রত্যাশিত আর্গুমেন্ট ‘%1’।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="73"/>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>অপশনগুলো দেখতে ‘%1 --help’ চালাও।</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>গণিত অনুশীলন</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>পূর্ণসংখ্যার প্রশ্ন দিয়ে মনে মনে হিসাব অনুশীলন কর</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>গণিত;অঙ্ক;পাটিগণিত;মনে মনে হিসাব;যোগ;বিয়োগ;গুণ;ভাগ;নামতা;অনুশীলন;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>মনে মনে হিসাব অনুশীলন কর, একবারে একটি প্রশ্ন</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@ একবারে একটি করে প্রশ্ন দেয়: যেকোনো দুটি পূর্ণসংখ্যার যোগ, বিয়োগ, গুণ বা ভাগ। উত্তর লেখ, ভাগের বেলায় ভাগশেষও লেখ। তোমার উত্তর সঠিক হলো কি না তা সঙ্গে সঙ্গে জানিয়ে দেয়, আর ভুল হলে সঠিক উত্তর দেখিয়ে দেয়।</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>যোগ, বিয়োগ, গুণ ও ভাগের মধ্যে কোনগুলো অনুশীলন করবে তা বাছাই কর</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>প্রতিটি প্রক্রিয়ার সবচেয়ে বড় সংখ্যা ঠিক কর, ১ থেকে ৯৯৯৯৯ পর্যন্ত</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>বিয়োগফল শূন্যের চেয়ে ছোট হতে পারবে কি না তা ঠিক কর</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>কয়টি উত্তর সঠিক আর কয়টি ভুল হলো, তার হিসাব দেখ</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>তোমার বাছাই করা সেটিং পরের বারের জন্য সংরক্ষিত থাকে।</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>গণিত;অঙ্ক;পাটিগণিত;মনে মনে হিসাব;অনুশীলন;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>তোমার সেটিং %1-এ সংরক্ষণ করা যায়নি।
+পরের বার চালু করলে সেগুলো আগের মতোই থাকবে।</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <source>No answer judged yet</source>
+        <translation>এখনও কোনো উত্তর যাচাই করা হয়নি</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
+        <translation>উত্তর যাচাই কর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <source>Right answer</source>
+        <translation>সঠিক উত্তর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <source>Wrong answer</source>
+        <translation>ভুল উত্তর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <source>Next Question</source>
+        <translation>পরের প্রশ্ন</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>ভাগশেষ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <source>&amp;About</source>
+        <translation>পরিচিতি (&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <source>Select Options</source>
+        <translation>কী অনুশীলন করবে বাছাই কর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>সর্বোচ্চ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <source>1 to 99999</source>
+        <translation>১ থেকে ৯৯৯৯৯ পর্যন্ত</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <source>Largest number for %1</source>
+        <translation>%1: সবচেয়ে বড় সংখ্যা</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
+        <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
+        <translation>ফল ০-এর কম চলবে</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <source>Show progressive score</source>
+        <translation>স্কোর দেখাও</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
+        <translation>স্কোর ০ কর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <source>First number</source>
+        <translation>প্রথম সংখ্যা</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <source>Operation</source>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>চিহ্ন</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <source>Second number</source>
+        <translation>দ্বিতীয় সংখ্যা</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <source>equals</source>
+        <translation>সমান</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
+        <translation>উত্তর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
+        <translation>ভাগশেষ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <source>Enter the remainder</source>
+        <translation>ভাগশেষ লেখ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <source>Remainder</source>
+        <translation>ভাগশেষ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
+        <translation>যাচাই</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>সঠিক উত্তর</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <source>Right remainder</source>
+        <translation>সঠিক ভাগশেষ</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
+        <source>Addition</source>
+        <translation>যোগ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
+        <source>Subtraction</source>
+        <translation>বিয়োগ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
+        <source>Multiplication</source>
+        <translation>গুণ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
+        <source>Division</source>
+        <translation>ভাগ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>−</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
+        <source>plus</source>
+        <translation>যোগ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
+        <source>minus</source>
+        <translation>বিয়োগ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
+        <source>times</source>
+        <translation>গুণ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
+        <source>divided by</source>
+        <translation>ভাগ</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
+        <source>No selections made</source>
+        <translation>কিছুই বাছাই করা হয়নি</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
+        <source>You must select at least 1 option to perform</source>
+        <translation>অন্তত একটি প্রক্রিয়া বাছাই কর</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
+        <source>Invalid Entry</source>
+        <translation>গ্রহণযোগ্য নয়</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>১ থেকে ৯৯৯৯৯ পর্যন্ত একটি সংখ্যা লেখ</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, ভাগফল ও ভাগশেষ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3 এর ভাগশেষ</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <source>Right</source>
+        <translation>সঠিক</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>ভুল, ভাগফল %1, ভাগশেষ %2</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>ভুল, সঠিক উত্তর %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
+        <translation>মোট প্রশ্ন = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
+        <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
+        <translation>সঠিক উত্তর = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
+        <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
+        <translation>ভুল উত্তর = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
+        <translation>স্কোর = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/main.cpp" line="51"/>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox-এর উইন্ডো দেখানোর জন্য একটি ডেস্কটপ দরকার, কিন্তু কোনো ডেস্কটপ পাওয়া যায়নি।
+একটি ডেস্কটপ সেশন থেকে এটি চালাও, অথবা ভার্চুয়াল ডিসপ্লেতে:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
+        <source>Updates</source>
+        <translation>अपडेट</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
+        <source>About %1</source>
+        <translation>%1 के बारे में</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
+        <source>You must supply an answer</source>
+        <translation>उत्तर पूरा लिखो</translation>
+    </message>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
+        <source>You must enter a valid number</source>
+        <translation>केवल अंकों में संख्या लिखो</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/commandline.cpp" line="49"/>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>मानसिक गणित का अभ्यास करो, एक बार में एक सवाल।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="53"/>
+        <source>Show this help and quit.</source>
+        <translation>यह सहायता दिखाकर बंद हो जाता है।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="56"/>
+        <source>Show the version and quit.</source>
+        <translation>संस्करण दिखाकर बंद हो जाता है।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="65"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>अनपेक्षित तर्क ‘%1’।</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="73"/>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>विकल्प देखने के लिए ‘%1 --help’ चलाओ।</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>गणित का अभ्यास</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>पूर्ण संख्याओं के सवालों से मानसिक गणित का अभ्यास करो</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>गणित;अंकगणित;मानसिक गणित;हिसाब;सवाल;अभ्यास;जोड़;घटाव;गुणा;भाग;पहाड़ा;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>मानसिक गणित का अभ्यास करो, एक बार में एक सवाल</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@ एक बार में एक सवाल देता है: बिना क्रम के चुनी गई दो पूर्ण संख्याओं का जोड़, घटाव, गुणा या भाग। उत्तर लिखो, और भाग में शेषफल भी लिखो। यह तुरंत बताता है कि तुम्हारा उत्तर सही है या नहीं, और गलत उत्तर के बाद सही उत्तर दिखाता है।</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>जोड़, घटाव, गुणा और भाग में से चुनो कि किसका अभ्यास करना है</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>हर क्रिया के लिए सबसे बड़ी संख्या तय करो, 1 से 99999 तक</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>तय करो कि घटाव का उत्तर शून्य से कम हो सकता है या नहीं</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>सही और गलत उत्तरों की गिनती साथ-साथ देखो</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>तुम्हारी चुनी हुई सेटिंग अगली बार के लिए सहेजी रहती है।</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>गणित;अंकगणित;मानसिक गणित;सवाल;अभ्यास;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>तुम्हारी सेटिंग %1 में सहेजी नहीं जा सकी।
+अगली बार खोलने पर वे पहले जैसी ही रहेंगी।</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <source>No answer judged yet</source>
+        <translation>अभी तक कोई उत्तर जाँचा नहीं गया</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
+        <translation>उत्तर जाँचो</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <source>Right answer</source>
+        <translation>सही उत्तर</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <source>Wrong answer</source>
+        <translation>गलत उत्तर</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <source>Next Question</source>
+        <translation>अगला सवाल</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>शेष</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <source>&amp;About</source>
+        <translation>परिचय (&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <source>Select Options</source>
+        <translation>विकल्प चुनो</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>अधिकतम</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <source>1 to 99999</source>
+        <translation>1 से 99999 तक</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <source>Largest number for %1</source>
+        <translation>%1 के लिए सबसे बड़ी संख्या</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
+        <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
+        <translation>उत्तर 0 से कम भी मान्य</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <source>Show progressive score</source>
+        <translation>स्कोर दिखाओ</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
+        <translation>स्कोर शून्य करो</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <source>First number</source>
+        <translation>पहली संख्या</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <source>Operation</source>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>चिह्न</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <source>Second number</source>
+        <translation>दूसरी संख्या</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <source>equals</source>
+        <translation>बराबर</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
+        <translation>शेष</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <source>Enter the remainder</source>
+        <translation>शेषफल लिखो</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <source>Remainder</source>
+        <translation>शेषफल</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
+        <translation>जाँच</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>सही उत्तर</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <source>Right remainder</source>
+        <translation>सही शेषफल</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
+        <source>Addition</source>
+        <translation>जोड़</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
+        <source>Subtraction</source>
+        <translation>घटाव</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
+        <source>Multiplication</source>
+        <translation>गुणा</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
+        <source>Division</source>
+        <translation>भाग</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>−</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
+        <source>plus</source>
+        <translation>जमा</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
+        <source>minus</source>
+        <translation>घटा</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
+        <source>times</source>
+        <translation>गुणा</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
+        <source>divided by</source>
+        <translation>भाग</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
+        <source>No selections made</source>
+        <translation>कोई क्रिया नहीं चुनी गई</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
+        <source>You must select at least 1 option to perform</source>
+        <translation>कम से कम एक क्रिया चुनो</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
+        <source>Invalid Entry</source>
+        <translation>अमान्य प्रविष्टि</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>1 से 99999 तक की कोई संख्या लिखो</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, भागफल और शेषफल</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3 का शेषफल</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <source>Right</source>
+        <translation>सही</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>गलत, भागफल %1 और शेषफल %2 है</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>गलत, सही उत्तर %1 है</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
+        <translation>कुल सवाल = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
+        <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
+        <translation>सही उत्तर = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
+        <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
+        <translation>गलत उत्तर = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
+        <translation>स्कोर = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/main.cpp" line="51"/>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox को अपनी विंडो दिखाने के लिए डेस्कटॉप चाहिए, पर कोई डेस्कटॉप नहीं मिला।
+इसे किसी डेस्कटॉप सत्र से चलाओ, या वर्चुअल डिस्प्ले पर:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

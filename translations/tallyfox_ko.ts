@@ -1,0 +1,463 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="52"/>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="74"/>
+        <source>Updates</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="111"/>
+        <source>About %1</source>
+        <translation>%1 정보</translation>
+    </message>
+    <message>
+        <location filename="../ui/about/aboutwindow.cpp" line="112"/>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerCheck</name>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="32"/>
+        <source>You must supply an answer</source>
+        <translation>빈칸에 수를 써넣으세요</translation>
+    </message>
+    <message>
+        <location filename="../quiz/answercheck.cpp" line="35"/>
+        <source>You must enter a valid number</source>
+        <translation>숫자만 써넣으세요</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/commandline.cpp" line="49"/>
+        <source>Practise mental arithmetic one sum at a time.</source>
+        <translation>한 번에 한 문제씩 암산을 연습합니다.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="53"/>
+        <source>Show this help and quit.</source>
+        <translation>이 도움말을 보여 주고 끝냅니다.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="56"/>
+        <source>Show the version and quit.</source>
+        <translation>버전을 보여 주고 끝냅니다.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="65"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>예상하지 못한 인수 '%1'입니다.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="73"/>
+        <source>Run &apos;%1 --help&apos; to see the options.</source>
+        <translation>옵션을 보려면 '%1 --help'를 실행하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="7"/>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="14"/>
+        <source>@TALLYFOX_TITLE@</source>
+        <extracomment>Desktop entry: the program&apos;s name in menus; keep it as it is unless your language writes names in its own letters
+----------
+Software centre: the program&apos;s name; keep it as it is unless your language writes names in its own letters</extracomment>
+        <translation>@TALLYFOX_TITLE@</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="8"/>
+        <source>Arithmetic Practice</source>
+        <extracomment>Desktop entry: what kind of program this is, shown with its name in menus</extracomment>
+        <translation>계산 연습</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
+        <source>Practise mental arithmetic with sums of whole numbers</source>
+        <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
+        <translation>자연수 계산으로 암산을 연습합니다</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
+        <source>arithmetic;mental;maths;math;sums;practice;</source>
+        <extracomment>Desktop entry: search words, each ending with a semicolon (;)</extracomment>
+        <translation>계산;암산;수학;산수;연산;덧셈;뺄셈;곱셈;나눗셈;구구단;연습;</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="15"/>
+        <source>Practise mental arithmetic one sum at a time</source>
+        <extracomment>Software centre: one line under the program&apos;s name</extracomment>
+        <translation>한 번에 한 문제씩 암산을 연습합니다</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
+        <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>@TALLYFOX_TITLE@에서는 무작위로 고른 두 자연수의 덧셈, 뺄셈, 곱셈, 나눗셈 문제가 한 번에 하나씩 나옵니다. 답을 입력하고, 나눗셈에서는 나머지도 입력하면 맞았는지 바로 알려 주고, 틀렸을 때는 정답을 보여 줍니다.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
+        <source>Choose which of the four operations to practise</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>덧셈, 뺄셈, 곱셈, 나눗셈 가운데 연습할 연산을 고르세요</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
+        <source>Set the largest number used for each operation, from 1 to 99999</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>연산마다 사용할 가장 큰 수를 1부터 99999까지 정하세요</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
+        <source>Allow or avoid subtractions with a negative answer</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>답이 0보다 작아지는 뺄셈을 낼지 말지 정하세요</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
+        <source>Follow a running score of right and wrong answers</source>
+        <extracomment>Software centre: an item of the list of what the program does</extracomment>
+        <translation>맞힌 문제와 틀린 문제의 수를 바로바로 확인하세요</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
+        <source>Your choices are kept between sessions.</source>
+        <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
+        <translation>고른 설정은 다음에 실행할 때도 그대로 남아 있습니다.</translation>
+    </message>
+    <message>
+        <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
+        <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
+        <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
+        <translation>계산;암산;수학;산수;연습;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <source>Your options could not be saved to %1.
+They will be as before at the next start.</source>
+        <translation>설정을 %1에 저장하지 못했습니다.
+다음에 시작할 때는 전과 같은 설정으로 돌아갑니다.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <source>No answer judged yet</source>
+        <translation>아직 확인한 답이 없습니다</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <source>Check Answer</source>
+        <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
+        <translation>답 확인하기</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <source>Right answer</source>
+        <translation>정답</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <source>Wrong answer</source>
+        <translation>오답</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="273"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <source>Next Question</source>
+        <translation>다음 문제</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <source>@</source>
+        <comment>sign between a quotient and its remainder</comment>
+        <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
+        <translation>⋯</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <source>&amp;About</source>
+        <translation>정보(&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <source>Select Options</source>
+        <translation>설정 고르기</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <source>Max No.</source>
+        <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
+        <translation>최대</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <source>1 to 99999</source>
+        <translation>1부터 99999까지</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <source>Largest number for %1</source>
+        <translation>%1의 가장 큰 수</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
+        <source>Allow negative answers</source>
+        <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
+        <translation>0보다 작은 답 허용</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <source>Show progressive score</source>
+        <translation>지금까지의 점수 보기</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <source>Reset Score</source>
+        <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
+        <translation>점수 0으로</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <source>First number</source>
+        <translation>첫째 수</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <source>Operation</source>
+        <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
+        <translation>연산 기호</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <source>Second number</source>
+        <translation>둘째 수</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <source>equals</source>
+        <translation>같습니다</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <source>Answer</source>
+        <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
+        <translation>답</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <source>remainder</source>
+        <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
+        <translation>나머지</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <source>Enter the remainder</source>
+        <translation>나머지를 써넣으세요</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <source>Remainder</source>
+        <translation>나머지</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <source>Verdict</source>
+        <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
+        <translation>채점 결과</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <source>Right answer</source>
+        <comment>the box showing it after a wrong one</comment>
+        <translation>정답</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <source>Right remainder</source>
+        <translation>올바른 나머지</translation>
+    </message>
+</context>
+<context>
+    <name>Operation</name>
+    <message>
+        <location filename="../quiz/operation.cpp" line="13"/>
+        <source>Addition</source>
+        <translation>덧셈</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="15"/>
+        <source>Subtraction</source>
+        <translation>뺄셈</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="17"/>
+        <source>Multiplication</source>
+        <translation>곱셈</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="19"/>
+        <source>Division</source>
+        <translation>나눗셈</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="30"/>
+        <source>+</source>
+        <comment>sign of an addition</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="32"/>
+        <source>-</source>
+        <comment>sign of a subtraction</comment>
+        <translation>−</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="34"/>
+        <source>x</source>
+        <comment>sign of a multiplication</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="36"/>
+        <source>/</source>
+        <comment>sign of a division</comment>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="45"/>
+        <source>plus</source>
+        <translation>더하기</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="47"/>
+        <source>minus</source>
+        <translation>빼기</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="49"/>
+        <source>times</source>
+        <translation>곱하기</translation>
+    </message>
+    <message>
+        <location filename="../quiz/operation.cpp" line="51"/>
+        <source>divided by</source>
+        <translation>나누기</translation>
+    </message>
+</context>
+<context>
+    <name>OptionMessages</name>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="13"/>
+        <source>No selections made</source>
+        <translation>고른 연산이 없습니다</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="18"/>
+        <source>You must select at least 1 option to perform</source>
+        <translation>연습할 연산을 하나 이상 고르세요</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="24"/>
+        <source>Invalid Entry</source>
+        <translation>알맞지 않은 수</translation>
+    </message>
+    <message>
+        <location filename="../options/optionmessages.cpp" line="29"/>
+        <source>You must enter a valid number in the range 1-99999</source>
+        <translation>1부터 99999까지의 수를 써넣으세요</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <source>%1 %2 %3, answer and remainder</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3, 몫과 나머지</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <source>remainder of %1 %2 %3</source>
+        <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
+        <translation>%1 %2 %3의 나머지</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <source>Right</source>
+        <translation>정답입니다</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <source>Wrong, the answer is %1 remainder %2</source>
+        <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
+        <translation>틀렸습니다. 몫은 %1, 나머지는 %2입니다.</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <source>Wrong, the answer is %1</source>
+        <extracomment>%1 the right answer</extracomment>
+        <translation>틀렸습니다. 답은 %1입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTally</name>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="48"/>
+        <source>Total questions = %1</source>
+        <extracomment>Status bar: how many sums were judged so far</extracomment>
+        <translation>전체 문제 = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="51"/>
+        <source>Correct answers = %1</source>
+        <extracomment>Status bar: how many of them were right</extracomment>
+        <translation>맞힌 문제 = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="54"/>
+        <source>Wrong answers = %1</source>
+        <extracomment>Status bar: how many of them were wrong</extracomment>
+        <translation>틀린 문제 = %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <source>Score = %1%</source>
+        <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
+        <translation>정답률 = %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <location filename="../app/main.cpp" line="51"/>
+        <source>Tallyfox needs a desktop to show its window, and none was found.
+Start it from a desktop session, or under a virtual display:
+    xvfb-run %1
+</source>
+        <translation>Tallyfox는 창을 보여 줄 데스크톱이 필요하지만 찾지 못했습니다.
+데스크톱 세션에서 실행하거나 가상 디스플레이에서 실행하세요:
+    xvfb-run %1
+</translation>
+    </message>
+</context>
+</TS>

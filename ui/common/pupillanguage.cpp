@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Tallyfox developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pupillanguage.h"
+
+#include "accessiblehandlers.h"
+#include "foundation/translations.h"
+#include "quiz/pupillocale.h"
+
+#include <QFont>
+#include <QGuiApplication>
+
+QString faceForScript(QLocale::Script script)
+{
+    // The layout is measured in Liberation Sans, whose metrics reach Latin,
+    // Greek, Cyrillic and Hebrew. Other scripts get a face made for them; the
+    // UI cuts keep their letters within the line height the boxes give Latin
+    // ones, and the CJK face comes in each region's own glyph forms.
+    switch (script) {
+    case QLocale::ArabicScript:
+        return QStringLiteral("Noto Sans Arabic UI");
+    case QLocale::DevanagariScript:
+        return QStringLiteral("Noto Sans Devanagari UI");
+    case QLocale::BanglaScript:
+        return QStringLiteral("Noto Sans Bengali UI");
+    case QLocale::ThaiScript:
+        return QStringLiteral("Noto Sans Thai UI");
+    case QLocale::SimplifiedHanScript:
+        return QStringLiteral("Noto Sans CJK SC");
+    case QLocale::TraditionalHanScript:
+        return QStringLiteral("Noto Sans CJK TC");
+    case QLocale::JapaneseScript:
+        return QStringLiteral("Noto Sans CJK JP");
+    case QLocale::KoreanScript:
+        return QStringLiteral("Noto Sans CJK KR");
+    default:
+        return QStringLiteral("Liberation Sans");
+    }
+}
+
+std::optional<QLocale> setUpPupilLanguage(const QLocale &locale)
+{
+    const std::optional<QLocale> language =
+        installTranslations(*QCoreApplication::instance(), locale.uiLanguages());
+    // The windows follow the program's own translation, whether or not Qt's
+    // translation for that language is installed.
+    const QLocale shown = language.value_or(QLocale::c());
+    QGuiApplication::setLayoutDirection(language ? shown.textDirection() : Qt::LeftToRight);
+    // The faces after the first draw what it lacks: Latin digits and names,
+    // or Arabic-Indic digits under a Latin translation.
+    QFont font = QGuiApplication::font();
+    font.setFamilies({faceForScript(shown.script()), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Noto Sans Arabic UI")});
+    QGuiApplication::setFont(font);
+    PupilLocale::setCurrent(PupilLocale::fromTranslation(locale));
+    installAccessibleHandlers();
+    return language;
+}
+
+QString designFamily()
+{
+    return QGuiApplication::font().families().value(0, QStringLiteral("Liberation Sans"));
+}
