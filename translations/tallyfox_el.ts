@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>Λείπει ακόμη ένας αριθμός</translation>
+        <translation>Συμπλήρωσε την απάντηση</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Όρισε τον μεγαλύτερο αριθμό για κάθε πράξη, από 1 έως 99999</translation>
+        <translation>Όρισε τον μεγαλύτερο αριθμό για κάθε πράξη, από 1 έως 99.999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -206,12 +206,12 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
-        <translation>από 1 έως και 99999</translation>
+        <translation>από 1 έως και 99.999</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Largest number for %1</source>
-        <translation>%1: μεγαλύτερος αριθμός</translation>
+        <translation>%1 αριθμούς έως</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
@@ -277,7 +277,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>Διόρθωση</translation>
+        <translation>Σωστό ή λάθος</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
@@ -373,12 +373,12 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
-        <translation>Μη αποδεκτή τιμή</translation>
+        <translation>Μη αποδεκτός αριθμός</translation>
     </message>
     <message>
         <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Γράψε έναν αριθμό από 1 έως 99999</translation>
+        <translation>Γράψε έναν αριθμό από 1 έως 99.999</translation>
     </message>
 </context>
 <context>

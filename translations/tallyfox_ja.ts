@@ -228,7 +228,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>0に もどす</translation>
+        <translation>スコアを 0に</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
@@ -425,25 +425,25 @@ They will be as before at the next start.</source>
         <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
-        <translation>もんだい = %1</translation>
+        <translation>もんだい：%1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>せいかい = %1</translation>
+        <translation>せいかい：%1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>まちがい = %1</translation>
+        <translation>まちがい：%1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>スコア = %1%</translation>
+        <translation>スコア：%1%</translation>
     </message>
 </context>
 <context>

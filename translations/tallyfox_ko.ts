@@ -211,7 +211,7 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Largest number for %1</source>
-        <translation>%1의 가장 큰 수</translation>
+        <translation>%1 문제에 나올 가장 큰 수</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
@@ -425,25 +425,25 @@ They will be as before at the next start.</source>
         <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
-        <translation>전체 문제 = %1</translation>
+        <translation>전체 문제: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>맞힌 문제 = %1</translation>
+        <translation>맞힌 문제: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>틀린 문제 = %1</translation>
+        <translation>틀린 문제: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>정답률 = %1%</translation>
+        <translation>정답률: %1%</translation>
     </message>
 </context>
 <context>

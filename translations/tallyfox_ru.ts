@@ -416,7 +416,7 @@ They will be as before at the next start.</source>
         <location filename="../quiz/spokentexts.cpp" line="45"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
-        <translation>Неверно, правильный ответ %1</translation>
+        <translation>Неверно, правильный ответ: %1</translation>
     </message>
 </context>
 <context>
@@ -425,25 +425,25 @@ They will be as before at the next start.</source>
         <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
-        <translation>Всего примеров = %1</translation>
+        <translation>Всего примеров: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>Верно = %1</translation>
+        <translation>Верно: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>Неверно = %1</translation>
+        <translation>Неверно: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>Итог = %1&#xa0;%</translation>
+        <translation>Результат: %1&#xa0;%</translation>
     </message>
 </context>
 <context>

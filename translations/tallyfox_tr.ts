@@ -206,7 +206,7 @@ Program bir sonraki açılışta önceki seçeneklerle başlayacak.</translation
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
-        <translation>1’den 99999’a kadar (99999 dâhil)</translation>
+        <translation>1’den 99999’a kadar</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
@@ -277,7 +277,7 @@ Program bir sonraki açılışta önceki seçeneklerle başlayacak.</translation
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>Kontrol</translation>
+        <translation>Kontrol sonucu</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>

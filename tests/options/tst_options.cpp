@@ -99,6 +99,22 @@ private Q_SLOTS:
         QCOMPARE(panel.check(QLocale::c()), outcome);
     }
 
+    // The largest numbers show in the pupil's digits, are checked in them,
+    // and are saved in ASCII ones, so the file reads the same in any language.
+    void largestNumbersInPupilDigits()
+    {
+        const PupilLocale egypt(QLocale("ar_EG"));
+        MemorySettingsStore store;
+        store.values.insert("txtMax0", "10");
+        store.values.insert("txtMax1", "1e2 x");
+        const OptionValues loaded = OptionValues::load(store, egypt);
+        QCOMPARE(QStringList(loaded.txtMax.cbegin(), loaded.txtMax.cend()),
+                 QStringList({"١٠", "١e٢ x", "١٠", "١٠"}));
+        QCOMPARE(loaded.check(egypt.locale()).choice->largest[0], 10.0);
+        QVERIFY(loaded.save(store, egypt));
+        QCOMPARE(store.values.value("txtMax0") + '|' + store.values.value("txtMax1"), "10|1e2 x");
+    }
+
     void initTestCase()
     {
         // Run by hand, outside CTest, the test must not touch the user's settings.

@@ -150,39 +150,34 @@ private Q_SLOTS:
     // How a sum is written: the translation's choice of direction and digits,
     // else the locale's; the per cent sign goes with the digits, and what is
     // shown reads back in ASCII digits.
-    void pupilLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("direction"); // the translation's choices
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::addColumn<QString>("shown"); // -12 and a score of 50
-        // clang-format off
-        QTest::newRow("Egypt, the locale's") << "ar_EG" << "LOCALE" << "LOCALE" << true << "\u061C-١٢ ٥٠٫٠٪";
-        QTest::newRow("Morocco, the locale's") << "ar_MA" << "LOCALE" << "LOCALE" << false << "\u200E-12 50,0%";
-        QTest::newRow("Iran") << "fa_IR" << "LTR" << "arabext" << false << "\u200E\u2212۱۲ ۵۰٫۰٪";
-        QTest::newRow("Israel") << "he_IL" << "LTR" << "latn" << false << "\u200E-12 50.0%";
-        QTest::newRow("Bangladesh") << "bn_BD" << "LTR" << "beng" << false << "-১২ ৫০.০%";
-        QTest::newRow("right to left chosen") << "en_US" << "RTL" << "arab" << true << "-١٢ ٥٠.٠٪";
-        QTest::newRow("unknown choices") << "de_DE" << "sideways" << "roman" << false << "-12 50,0%";
-        // clang-format on
-    }
     void pupilLocale()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, direction);
-        QFETCH(QString, digits);
-        QFETCH(bool, rightToLeft);
-        QFETCH(QString, shown);
-        const PupilLocale pupil(QLocale(locale), direction, digits);
+        const struct
+        {
+            const char *locale, *direction, *digits; // the translation's choices
+            bool rightToLeft;
+            QString shown; // -12 and a score of 50
+        } rows[] = {
+            // clang-format off
+            {"ar_EG", "LOCALE", "LOCALE", true, "\u061C-١٢ ٥٠٫٠٪"},   // Egypt: the locale's choices
+            {"ar_MA", "LOCALE", "LOCALE", false, "\u200E-12 50,0%"}, // Morocco: the locale's choices
+            {"fa_IR", "LTR", "arabext", false, "\u200E\u2212۱۲ ۵۰٫۰٪"},
+            {"he_IL", "LTR", "latn", false, "\u200E-12 50.0%"},
+            {"bn_BD", "LTR", "beng", false, "-১২ ৫০.০%"},
+            {"en_US", "RTL", "arab", true, "-١٢ ٥٠.٠٪"},
+            {"de_DE", "sideways", "roman", false, "-12 50,0%"},          // unknown choices
+            // clang-format on
+        };
         ScoreTally tally;
         tally.count(true);
         tally.count(false);
-        const QString score = tally.panelTexts(pupil).at(3).section(" = ", 1);
-        QCOMPARE(pupil.sumDirection() == Qt::RightToLeft, rightToLeft);
-        QCOMPARE(wholeNumberText(-12, pupil) + ' ' + score, shown);
-        QCOMPARE(LeadingNumber(pupil.withAsciiDigits(wholeNumberText(12, pupil))), 12);
-        QCOMPARE(pupil.withAsciiDigits(pupil.withDigits("txt 0123456789")), "txt 0123456789");
+        for (const auto &row : rows) {
+            const PupilLocale pupil(QLocale(row.locale), row.direction, row.digits);
+            const QString score = tally.panelTexts(pupil).at(3).section(" = ", 1);
+            QCOMPARE(pupil.sumDirection() == Qt::RightToLeft, row.rightToLeft);
+            QCOMPARE(wholeNumberText(-12, pupil) + ' ' + score, row.shown);
+            QCOMPARE(pupil.withAsciiDigits(pupil.withDigits("txt 0123456789")), "txt 0123456789");
+        }
     }
 
     // The leading number always reads a full stop; the whole-text check

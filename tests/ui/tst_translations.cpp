@@ -40,21 +40,17 @@ QHash<QString, QString> fileTexts()
     if (!file.open(QIODevice::ReadOnly))
         return texts;
     QXmlStreamReader xml(&file);
-    QString context, source, comment;
+    const QStringList parts = {"name", "source", "comment"}; // of a text's key
+    QStringList key = {"", "", ""};
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const auto name = xml.name();
-        if (name == u"name")
-            context = xml.readElementText();
-        else if (name == u"source")
-            source = xml.readElementText();
-        else if (name == u"comment")
-            comment = xml.readElementText();
-        else if (name == u"message")
-            comment.clear();
-        else if (name == u"translation")
-            texts.insert(context + '|' + source + '|' + comment, xml.readElementText());
+        if (const auto part = parts.indexOf(xml.name().toString()); part >= 0)
+            key[part] = xml.readElementText();
+        else if (xml.name() == u"message")
+            key[2].clear();
+        else if (xml.name() == u"translation")
+            texts.insert(key.join('|'), xml.readElementText());
     }
     return texts;
 }
@@ -130,6 +126,10 @@ private Q_SLOTS:
         // in another, texts do not fit.
         QVERIFY2(QFontInfo(designFont(8)).family() == designFamily(),
                  qPrintable(designFamily() + " is missing; ./scripts/test installs it"));
+        // ...and that face draws every letter of the language's captions.
+        const QFontMetrics face{QFont(designFamily())};
+        for (const char32_t letter : shown("MainWindow", "Check Answer").toUcs4())
+            QVERIFY2(face.inFontUcs4(letter), qPrintable(designFamily()));
     }
 
     // Texts of the main window, the About window, the message box's button,
@@ -179,6 +179,9 @@ private Q_SLOTS:
     void captionsFit()
     {
         WindowUnderTest t;
+        QHash<QString, double> sizes; // as the boxes were made
+        for (QWidget *box : t.window.findChildren<QWidget *>(QRegularExpression("^(txt|lbl)")))
+            sizes.insert(box->objectName(), box->font().pointSizeF());
         // The widest values too: five-digit largest numbers, operands and
         // remainders, and a ten-digit product.
         for (const char *box : {"txtMax0", "txtMax1", "txtMax2", "txtMax3", "txtRemainder"})
@@ -188,6 +191,10 @@ private Q_SLOTS:
             t.get<NumberLabel>(box)->setNumber(99999);
         t.get<NumberLabel>("lblAnswer1")->setNumber(9999800001);
         verifyFits(&t.window);
+        // Western digits fit at the boxes' own size; only wider ones are set smaller.
+        for (auto it = sizes.cbegin();
+             PupilLocale::current().zeroDigit() == U'0' && it != sizes.cend(); ++it)
+            QCOMPARE(t.get(it.key())->font().pointSizeF(), it.value());
         for (const bool right : {true, false}) { // the longest panel texts
             ScoreTally tally;
             for (int i = 0; i < 32767; ++i)
