@@ -60,13 +60,17 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tallyfox-learning.example.org")
 # Depends: the faces the fixed layout is measured with, which no tool can see
 # (in another face captions and five-digit numbers overflow their boxes):
-# Liberation Sans, and Noto Sans Arabic UI for the Arabic script; and what
-# dpkg-shlibdeps computes from the libraries the program uses, appended.
+# Liberation Sans, and the Noto UI faces for Arabic, Devanagari, Bengali and
+# Thai (5 MB in all); and what dpkg-shlibdeps computes from the libraries the
+# program uses, appended.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-noto-ui-core")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own translations, for the message box's button; without them it is in
-# English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Recommends: Qt's own translations, for the message box's button (without
+# them it is in English); and Noto Sans CJK for Chinese, Japanese and Korean,
+# 91 MB installed, too much to force on every pupil. apt installs what is
+# recommended unless told not to, and a Chinese, Japanese or Korean desktop
+# has a CJK face already, in which the texts still show.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -8,6 +8,21 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// A number as a screen reader is to say it. Several voices pass over a minus
+// sign, and would say -4 as 4, so a negative number is said with a word.
+QString spokenNumber(double value)
+{
+    if (value >= 0)
+        return wholeNumberText(value);
+    //: A negative number as a screen reader says it: %1 the number without its
+    //: sign ("minus 4"); the word your schools say for a number below zero
+    return QCoreApplication::translate("PracticeSession", "minus %1").arg(wholeNumberText(-value));
+}
+
+} // namespace
+
 QString spokenQuestion(const Question &question)
 {
     const QString first = wholeNumberText(question.first);
@@ -34,7 +49,7 @@ QString spokenVerdict(const Verdict &verdict)
 {
     if (verdict.right)
         return QCoreApplication::translate("PracticeSession", "Right");
-    const QString answer = wholeNumberText(verdict.expectedAnswer);
+    const QString answer = spokenNumber(verdict.expectedAnswer);
     if (verdict.operation == Operation::Division) {
         //: %1 the right whole quotient, %2 the right remainder
         return QCoreApplication::translate("PracticeSession",

@@ -72,5 +72,5 @@ build_packages=(cmake ninja-build g++ python3 qt6-base-dev fonts-liberation2 fon
 
 # What the screen-reader test needs besides: Orca, speech-dispatcher with a
 # voice, a virtual display with a window manager, and keys typed into it.
-screen_reader_test_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng
+screen_reader_test_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     xvfb xauth xdotool openbox dbus-daemon at-spi2-core)

@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>উত্তর পুরোটা লেখ</translation>
+        <translation>খালি ঘরে উত্তর লেখ</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -217,7 +217,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>ফল ০-এর কম চলবে</translation>
+        <translation>বিয়োগফল শূন্যের কম চলে</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
@@ -277,7 +277,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>যাচাই</translation>
+        <translation>সঠিক না ভুল</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
@@ -399,7 +399,7 @@ They will be as before at the next start.</source>
         <location filename="../quiz/spokentexts.cpp" line="28"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
-        <translation>%1 %2 %3 এর ভাগশেষ</translation>
+        <translation>%1 %2 %3-এর ভাগশেষ</translation>
     </message>
     <message>
         <location filename="../quiz/spokentexts.cpp" line="36"/>

@@ -217,7 +217,7 @@ En el pròxim inici seran les d'abans.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>Resultat sota 0 permès</translation>
+        <translation>Permet resultats sota 0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>

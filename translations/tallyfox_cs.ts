@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Nastav pro každou operaci největší číslo, od 1 do 99999</translation>
+        <translation>Nastav pro každou operaci největší číslo, od 1 do 99&#xa0;999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -217,7 +217,7 @@ Při příštím spuštění bude platit předchozí nastavení.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>Výsledek smí být pod 0</translation>
+        <translation>Výsledek i pod nulou</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>

@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>جواب را کامل بنویس</translation>
+        <translation>جای خالی را پر کن</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -167,12 +167,12 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="261"/>
         <source>Right answer</source>
-        <translation>جواب درست</translation>
+        <translation>جوابت درست است</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="263"/>
         <source>Wrong answer</source>
-        <translation>جواب نادرست</translation>
+        <translation>جوابت نادرست است</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindow.cpp" line="273"/>
@@ -233,7 +233,7 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
         <source>First number</source>
-        <translation>عدد اول</translation>
+        <translation>اولین عدد</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
@@ -244,7 +244,7 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
         <source>Second number</source>
-        <translation>عدد دوم</translation>
+        <translation>دومین عدد</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
@@ -387,7 +387,7 @@ They will be as before at the next start.</source>
         <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
-        <translation>%1 %2 %3، خارج قسمت و باقی‌مانده</translation>
+        <translation>%1 %2 %3، خارجِ قسمت و باقی‌مانده</translation>
     </message>
     <message>
         <location filename="../quiz/spokentexts.cpp" line="22"/>
@@ -410,7 +410,7 @@ They will be as before at the next start.</source>
         <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
-        <translation>نادرست، خارج قسمت %1 و باقی‌مانده %2</translation>
+        <translation>نادرست، خارجِ قسمت %1 و باقی‌مانده %2 است</translation>
     </message>
     <message>
         <location filename="../quiz/spokentexts.cpp" line="45"/>

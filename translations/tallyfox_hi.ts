@@ -104,7 +104,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ एक बार में एक सवाल देता है: बिना क्रम के चुनी गई दो पूर्ण संख्याओं का जोड़, घटाव, गुणा या भाग। उत्तर लिखो, और भाग में शेषफल भी लिखो। यह तुरंत बताता है कि तुम्हारा उत्तर सही है या नहीं, और गलत उत्तर के बाद सही उत्तर दिखाता है।</translation>
+        <translation>@TALLYFOX_TITLE@ एक बार में एक सवाल देता है: अपने-आप चुनी गई दो पूर्ण संख्याओं का जोड़, घटाव, गुणा या भाग। उत्तर लिखो, और भाग में शेषफल भी लिखो। यह तुरंत बताता है कि तुम्हारा उत्तर सही है या नहीं, और गलत उत्तर के बाद सही उत्तर दिखाता है।</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -277,7 +277,7 @@ They will be as before at the next start.</source>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>जाँच</translation>
+        <translation>सही या गलत का निशान</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
@@ -373,7 +373,7 @@ They will be as before at the next start.</source>
     <message>
         <location filename="../options/optionmessages.cpp" line="24"/>
         <source>Invalid Entry</source>
-        <translation>अमान्य प्रविष्टि</translation>
+        <translation>यह संख्या नहीं चलेगी</translation>
     </message>
     <message>
         <location filename="../options/optionmessages.cpp" line="29"/>

@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Állítsd be minden művelethez a legnagyobb számot 1-től 99999-ig</translation>
+        <translation>Állítsd be minden művelethez a legnagyobb számot 1-től 99 999-ig</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -206,7 +206,7 @@ A következő indításkor a korábbiak lesznek érvényesek.</translation>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
-        <translation>1-től 99999-ig</translation>
+        <translation>1-től 99 999-ig</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
@@ -222,7 +222,7 @@ A következő indításkor a korábbiak lesznek érvényesek.</translation>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Show progressive score</source>
-        <translation>Pontszám mutatása</translation>
+        <translation>Teljesítmény mutatása</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
@@ -378,7 +378,7 @@ A következő indításkor a korábbiak lesznek érvényesek.</translation>
     <message>
         <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Írj be egy számot 1-től 99999-ig!</translation>
+        <translation>Írj be egy számot 1-től 99 999-ig!</translation>
     </message>
 </context>
 <context>
@@ -425,25 +425,25 @@ A következő indításkor a korábbiak lesznek érvényesek.</translation>
         <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
-        <translation>Összes feladat = %1</translation>
+        <translation>Összes feladat: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>Helyes = %1</translation>
+        <translation>Helyes: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>Hibás = %1</translation>
+        <translation>Hibás: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>Teljesítmény = %1%</translation>
+        <translation>Teljesítmény: %1%</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
-        <translation>Vul een geldig getal in</translation>
+        <translation>Vul een heel getal in</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>Antwoord onder 0 mag</translation>
+        <translation>Antwoord mag onder 0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
@@ -239,7 +239,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
-        <translation>Teken</translation>
+        <translation>Rekenteken</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
@@ -277,7 +277,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
-        <translation>Beoordeling</translation>
+        <translation>Goed of fout</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
@@ -288,7 +288,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
         <source>Right remainder</source>
-        <translation>Goede rest</translation>
+        <translation>De goede rest</translation>
     </message>
 </context>
 <context>
@@ -323,7 +323,7 @@ Bij de volgende start zijn ze weer zoals eerst.</translation>
         <location filename="../quiz/operation.cpp" line="32"/>
         <source>-</source>
         <comment>sign of a subtraction</comment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="34"/>

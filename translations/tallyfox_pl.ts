@@ -104,7 +104,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ podaje jedno działanie naraz: dodawanie, odejmowanie, mnożenie lub dzielenie dwóch losowych liczb całkowitych. Wpisz wynik, a przy dzieleniu także resztę, a program od razu powie, czy wynik jest dobry; po błędzie pokaże poprawny wynik.</translation>
+        <translation>@TALLYFOX_TITLE@ podaje jedno działanie naraz: dodawanie, odejmowanie, mnożenie lub dzielenie dwóch losowych liczb całkowitych. Wpisz wynik, przy dzieleniu także resztę, a program od razu powie, czy odpowiedź jest dobra. Po błędnej odpowiedzi pokaże poprawny wynik.</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -122,13 +122,13 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
         <source>Allow or avoid subtractions with a negative answer</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Zezwól na odejmowanie z wynikiem ujemnym albo go unikaj</translation>
+        <translation>Zdecyduj, czy odejmowanie może dać wynik ujemny</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
         <source>Follow a running score of right and wrong answers</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Śledź liczbę dobrych i złych wyników</translation>
+        <translation>Śledź na bieżąco liczbę dobrych i złych odpowiedzi</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
@@ -140,7 +140,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="41"/>
         <source>arithmetic;mental arithmetic;maths;sums;practice;</source>
         <extracomment>Software centre: search words, each ending with a semicolon (;)</extracomment>
-        <translation>arytmetyka;liczenie w pamięci;matematyka;ćwiczenia;</translation>
+        <translation>arytmetyka;liczenie w pamięci;matematyka;działania;ćwiczenia;</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <location filename="../quiz/spokentexts.cpp" line="18"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
-        <translation>%1 %2 %3, iloraz i reszta</translation>
+        <translation>%1 %2 %3, wynik i reszta</translation>
     </message>
     <message>
         <location filename="../quiz/spokentexts.cpp" line="22"/>
@@ -410,7 +410,7 @@ Przy następnym uruchomieniu będą takie jak wcześniej.</translation>
         <location filename="../quiz/spokentexts.cpp" line="40"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
-        <translation>Źle, iloraz to %1, a reszta %2</translation>
+        <translation>Źle, wynik to %1, a reszta %2</translation>
     </message>
     <message>
         <location filename="../quiz/spokentexts.cpp" line="45"/>

@@ -86,7 +86,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
         <source>Practise mental arithmetic with sums of whole numbers</source>
         <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
-        <translation>Exersează calculul mintal pe exerciții cu numere întregi</translation>
+        <translation>Exersează calculul mintal prin exerciții cu numere naturale</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
@@ -104,7 +104,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ îți dă câte un exercițiu pe rând: o adunare, o scădere, o înmulțire sau o împărțire cu două numere întregi alese la întâmplare. Scrie rezultatul, iar la împărțire și restul, și afli imediat dacă ai răspuns corect; după o greșeală îți arată rezultatul corect.</translation>
+        <translation>@TALLYFOX_TITLE@ îți dă câte un exercițiu pe rând: o adunare, o scădere, o înmulțire sau o împărțire cu două numere naturale alese la întâmplare. Scrie rezultatul, iar la împărțire și restul, și afli imediat dacă ai răspuns corect; după o greșeală îți arată rezultatul corect.</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -217,7 +217,7 @@ La următoarea pornire vor fi ca înainte.</translation>
         <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>Rezultat sub 0 permis</translation>
+        <translation>Permite rezultate sub 0</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>

@@ -86,7 +86,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.desktop.in" line="9"/>
         <source>Practise mental arithmetic with sums of whole numbers</source>
         <extracomment>Desktop entry: the tooltip of the program in menus</extracomment>
-        <translation>Öva huvudräkning med uppgifter på hela tal</translation>
+        <translation>Öva huvudräkning med hela tal</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.desktop.in" line="14"/>
@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Bestäm det största talet för varje räknesätt, från 1 till 99999</translation>
+        <translation>Bestäm det största talet för varje räknesätt, från 1 till 99 999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -206,7 +206,7 @@ Nästa gång programmet startar är de som förut.</translation>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
         <source>1 to 99999</source>
-        <translation>1 till och med 99999</translation>
+        <translation>1 till och med 99 999</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
@@ -335,7 +335,7 @@ Nästa gång programmet startar är de som förut.</translation>
         <location filename="../quiz/operation.cpp" line="36"/>
         <source>/</source>
         <comment>sign of a division</comment>
-        <translation>∕</translation>
+        <translation>/</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="45"/>
@@ -378,7 +378,7 @@ Nästa gång programmet startar är de som förut.</translation>
     <message>
         <location filename="../options/optionmessages.cpp" line="29"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Skriv ett tal från 1 till 99999</translation>
+        <translation>Skriv ett tal från 1 till 99 999</translation>
     </message>
 </context>
 <context>

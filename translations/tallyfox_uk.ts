@@ -122,7 +122,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
         <source>Allow or avoid subtractions with a negative answer</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Дозволь віднімання з від’ємною відповіддю або уникай його</translation>
+        <translation>Дозволь або заборони віднімання з від’ємною відповіддю</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
@@ -323,7 +323,7 @@ They will be as before at the next start.</source>
         <location filename="../quiz/operation.cpp" line="32"/>
         <source>-</source>
         <comment>sign of a subtraction</comment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="34"/>
@@ -425,25 +425,25 @@ They will be as before at the next start.</source>
         <location filename="../quiz/scoretally.cpp" line="48"/>
         <source>Total questions = %1</source>
         <extracomment>Status bar: how many sums were judged so far</extracomment>
-        <translation>Усього прикладів = %1</translation>
+        <translation>Усього прикладів: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="51"/>
         <source>Correct answers = %1</source>
         <extracomment>Status bar: how many of them were right</extracomment>
-        <translation>Правильно = %1</translation>
+        <translation>Правильно: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="54"/>
         <source>Wrong answers = %1</source>
         <extracomment>Status bar: how many of them were wrong</extracomment>
-        <translation>Неправильно = %1</translation>
+        <translation>Неправильно: %1</translation>
     </message>
     <message>
         <location filename="../quiz/scoretally.cpp" line="58"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
-        <translation>Успішність = %1%</translation>
+        <translation>Успішність: %1%</translation>
     </message>
 </context>
 <context>

@@ -2,27 +2,27 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# A pupil practises by ear with Orca, the screen reader, keyboard only: one
-# round of each operation in English and one round in each language that has
-# a translation file, every sum, verdict and message checked against what
-# Orca spoke, in the program's own texts from the translation files. If
+# A pupil practises by ear with Orca, the screen reader, keyboard only: a
+# round of each operation in English, then one round in a language of each
+# writing system among the translation files (Latin, Cyrillic, Arabic, Han,
+# kana, Hangul, Devanagari, ...) that espeak-ng has a voice for, worked out
+# from the files themselves. Every sum, verdict and message is checked against
+# what Orca spoke, in the program's own texts from the translation files. If
 # anything cannot start, the stage fails.
+#   TALLYFOX_SCREENREADER_LANGUAGES=all   every language of the translation files
+#   TALLYFOX_SCREENREADER_LANGUAGES=N     the first N runs (the Debian 13 check runs two)
 set -euo pipefail
 source "$TALLYFOX_ROOT/scripts/packages.sh"
 ensure_packages "${build_packages[@]}" "${screen_reader_test_packages[@]}"
 practice="$TALLYFOX_ROOT/tests/screenreader/orca_practice.py"
-languages=(en)
-locales=()
-# TALLYFOX_SCREENREADER_LANGUAGES=N keeps English and the first N-1 others
-# (the Debian 13 check runs two), for a shorter stage.
-others=("$TALLYFOX_ROOT"/translations/tallyfox_*.ts)
-if [ -n "${TALLYFOX_SCREENREADER_LANGUAGES:-}" ]; then
-    others=("${others[@]:0:TALLYFOX_SCREENREADER_LANGUAGES-1}")
+wanted=${TALLYFOX_SCREENREADER_LANGUAGES:-}
+read -r -a languages <<<"$(/usr/bin/python3 "$practice" --rounds ${wanted/#[0-9]*/})"
+if [[ $wanted =~ ^[0-9]+$ ]]; then
+    languages=("${languages[@]:0:wanted}")
 fi
-for file in "${others[@]}"; do
-    language=$(basename "$file" .ts)
-    languages+=("${language#tallyfox_}")
-    locales+=("$(/usr/bin/python3 "$practice" --locale-of "${language#tallyfox_}")")
+locales=()
+for language in "${languages[@]:1}"; do
+    locales+=("$(/usr/bin/python3 "$practice" --locale-of "$language")")
 done
 ensure_locale "${locales[@]}"
 

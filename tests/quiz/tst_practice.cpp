@@ -8,6 +8,7 @@
 // under a German user locale, Qt's and the C library's (see CMakeLists.txt).
 #include "quiz/numbertext.h"
 #include "quiz/practicesession.h"
+#include "quiz/spokentexts.h"
 #include "tests/doubles/scriptedrandomsource.h"
 
 #include <QTest>
@@ -178,6 +179,8 @@ private Q_SLOTS:
             QCOMPARE(wholeNumberText(-12, pupil) + ' ' + score, row.shown);
             QCOMPARE(pupil.withAsciiDigits(pupil.withDigits("txt 0123456789")), "txt 0123456789");
         }
+        // A negative number is told with a word, which every voice says.
+        QCOMPARE(spokenVerdict({false, O::Subtraction, -4, 0}), "Wrong, the answer is minus 4");
     }
 
     // The leading number always reads a full stop; the whole-text check

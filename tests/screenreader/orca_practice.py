@@ -16,10 +16,14 @@ Orca spoke, so nothing is known to the test beforehand.
 
     orca_practice.py PROGRAM LANGUAGE WORK_FOLDER
     orca_practice.py --locale-of LANGUAGE   (prints the locale a run uses)
+    orca_practice.py --rounds [all]         (prints the languages a stage runs:
+        English, then one language for each writing system of the translation
+        files that espeak-ng has a voice for; with "all", every language)
 
 Run inside a D-Bus session of its own (dbus-run-session). Exits non-zero on
 the first thing not heard, or if anything cannot start.
 """
+import glob
 import locale
 import os
 import re
@@ -30,6 +34,7 @@ import sys
 import threading
 import time
 import tty
+import unicodedata
 import xml.etree.ElementTree as ElementTree
 
 TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
@@ -57,15 +62,21 @@ def program_texts(language):
         return "".join(values[int(part) - 1] if i % 2 else part for i, part in enumerate(parts))
 
     words = [tr("Operation", word) for word in ("plus", "minus", "times", "divided by")]
-    division = re.split(r"(%\d)", tr("PracticeSession", "%1 %2 %3, answer and remainder"))
     number = r"(\d+)"
+
+    def question(operation):
+        """What the answer box says of a sum, as a pattern: its two numbers
+        in any digits, the operation's word between them as the template has it."""
+        template = tr("PracticeSession",
+                      "%1 %2 %3, answer and remainder" if operation == 3 else "%1 %2 %3")
+        return "".join({"%1": number, "%2": re.escape(words[operation]), "%3": number}.get(
+            part, re.escape(part)) for part in re.split(r"(%\d)", template))
     return {
         "operations": [tr("Operation", name) for name in
                        ("Addition", "Subtraction", "Multiplication", "Division")],
         "largest": filled(tr("MainWindow", "Largest number for %1"), "{}"),
         "words": words,
-        "division": "".join({"%1": number, "%2": re.escape(words[3]), "%3": number}.get(
-            part, re.escape(part)) for part in division),
+        "question": question,
         "sum": lambda operation, first, second: filled(
             tr("PracticeSession", "%1 %2 %3, answer and remainder" if operation == 3 else "%1 %2 %3"),
             str(first), words[operation], str(second)),
@@ -101,6 +112,50 @@ def locale_of(language):
         if name in known:
             return name
     return next((name for name in known if name.startswith(base + "_")), None)
+
+
+def writing_system(language):
+    """The script most letters of the language's translations are written
+    in, by its Unicode name: LATIN, CYRILLIC, ARABIC, CJK, HIRAGANA, ..."""
+    counts = {}
+    path = os.path.join(TRANSLATIONS, f"tallyfox_{language}.ts")
+    for message in ElementTree.parse(path).getroot().iter("message"):
+        for letter in message.findtext("translation") or "":
+            if letter.isalpha():
+                script = unicodedata.name(letter, "UNKNOWN").split()[0]
+                counts[script] = counts.get(script, 0) + 1
+    return max(counts, key=counts.get) if counts else "LATIN"
+
+
+def has_voice(language):
+    """Whether espeak-ng has a voice for the language (zh_TW: zh-tw, zh)."""
+    for name in (language.replace("_", "-").lower(), language.split("_")[0]):
+        voices = subprocess.run(["espeak-ng", f"--voices={name}"], capture_output=True,
+                                text=True).stdout.splitlines()
+        if len(voices) > 1:
+            return True
+    return False
+
+
+def rounds(every):
+    """English first, then the translation files' languages: every one, or
+    the first of each writing system that espeak-ng speaks."""
+    languages = sorted(os.path.basename(path)[len("tallyfox_"):-len(".ts")]
+                       for path in glob.glob(os.path.join(TRANSLATIONS, "tallyfox_*.ts")))
+    chosen, systems = ["en"], set()
+    for language in languages:
+        system = writing_system(language)
+        if every or (system not in systems and has_voice(language)):
+            chosen.append(language)
+            systems.add(system)
+    return chosen
+
+
+def in_digits_of(number, heard):
+    """The number written in the digits of the number @heard (a text): the
+    program writes numbers in the pupil's digits, Bengali or Persian say."""
+    zero = next((ord(c) - unicodedata.digit(c) for c in heard if c.isdigit()), ord("0"))
+    return "".join(chr(zero + int(c)) if c.isdigit() else c for c in str(number))
 
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
@@ -303,23 +358,18 @@ def tab_to(session, name, limit=20):
     fail(session, f"Tab never reached '{name}'", [])
 
 
-# A sum at the end of an utterance, after whatever Orca puts before it (the
-# field's name, or the role "notification" in Orca's language).
-SUM = r"(?:^|\s)(\d+) {} (\d+)\.?$"
-
-
 def hear_sum(session, spoken, operation):
     t = session.texts
-    if operation == 3:
-        pattern = re.compile(r"(?:^|\s)" + t["division"] + r"\.?$")
-    else:
-        pattern = re.compile(SUM.format(re.escape(t["words"][operation])))
+    # The sum ends the utterance, after whatever Orca puts before it (the
+    # field's name, or the role "notification" in Orca's language).
+    pattern = re.compile(r"(?:^|\s)" + t["question"](operation) + r"\.?$")
     sums = [m for m in (pattern.search(s) for s in spoken) if m]
     if len(sums) != 1:
         fail(session, f"the new {t['operations'][operation]} sum not heard once", spoken)
     for verdict in (t["right"], t["wrong"].format("")):
         if any(verdict in s for s in spoken):
             fail(session, "a verdict heard with the new sum", spoken)
+    session.digits = sums[0].group(1)  # numbers are told in these digits
     return int(sums[0].group(1)), int(sums[0].group(2))
 
 
@@ -359,13 +409,14 @@ def round_of(session, operation, check_messages):
                 fail(session, "the message heard again after it closed", spoken)
         # The sum stays at hand: Where Am I tells it in the answer box (and
         # the remainder box) before and after typing.
-        where_am_i(session, t["sum"](operation, first, second), "the answer box")
+        told = lambda n: in_digits_of(n, session.digits)  # noqa: E731
+        where_am_i(session, t["sum"](operation, told(first), told(second)), "the answer box")
         expected = answer_of(operation, first, second)
         typed = list(expected) if right else [expected[0] + 1] + expected[1:]
         session.type(str(typed[0]))
         if operation == 3:
             session.key("Tab")
-            where_am_i(session, t["remainder"](first, second), "the remainder box")
+            where_am_i(session, t["remainder"](told(first), told(second)), "the remainder box")
             session.type(str(typed[1]))
         spoken = tab_to(session, t["check"])
         # No verdict is told before this sum is answered.
@@ -376,9 +427,9 @@ def round_of(session, operation, check_messages):
         if right:
             verdict = t["right"]
         elif operation == 3:
-            verdict = t["wrong_division"].format(*expected)
+            verdict = t["wrong_division"].format(*map(told, expected))
         else:
-            verdict = t["wrong"].format(expected[0])
+            verdict = t["wrong"].format(told(expected[0]))
         once(session, spoken, verdict, "the verdict")
 
 
@@ -416,6 +467,9 @@ def practise(session):
 def main():
     if sys.argv[1] == "--locale-of":
         print(locale_of(sys.argv[2]) or "")
+        return 0
+    if sys.argv[1] == "--rounds":
+        print(" ".join(rounds(sys.argv[2:] == ["all"])))
         return 0
     program, language, work = sys.argv[1:4]
     shutil.rmtree(work, ignore_errors=True)
