@@ -6,7 +6,7 @@
     <message>
         <location filename="../ui/about/aboutwindow.cpp" line="52"/>
         <source>OK</source>
-        <translation>D'acord</translation>
+        <translation>D&apos;acord</translation>
     </message>
     <message>
         <location filename="../ui/about/aboutwindow.cpp" line="74"/>
@@ -104,7 +104,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ et proposa una operació cada vegada: una suma, una resta, una multiplicació o una divisió de dos nombres enters triats a l'atzar. Escriu el resultat, i en una divisió també el residu, i sabràs de seguida si ho has fet bé; després d'un error, et mostra el resultat correcte.</translation>
+        <translation>@TALLYFOX_TITLE@ et proposa una operació cada vegada: una suma, una resta, una multiplicació o una divisió de dos nombres enters triats a l&apos;atzar. Escriu el resultat, i en una divisió també el residu, i sabràs de seguida si ho has fet bé; després d&apos;un error, et mostra el resultat correcte.</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Fixa el nombre més gran de cada operació, de l'1 al 99999</translation>
+        <translation>Fixa el nombre més gran de cada operació, de l&apos;1 al 99999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -128,7 +128,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
         <source>Follow a running score of right and wrong answers</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Segueix el marcador d'encerts i errors</translation>
+        <translation>Segueix el marcador d&apos;encerts i errors</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="29"/>
@@ -146,147 +146,147 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <location filename="../ui/main/mainwindow.cpp" line="96"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
-        <translation>No s'han pogut desar les teves opcions a %1.
-En el pròxim inici seran les d'abans.</translation>
+        <translation>No s&apos;han pogut desar les teves opcions a %1.
+En el pròxim inici seran les d&apos;abans.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="218"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="226"/>
         <source>No answer judged yet</source>
-        <translation>Encara no s'ha corregit cap resposta</translation>
+        <translation>Encara no s&apos;ha corregit cap resposta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="232"/>
         <source>Check Answer</source>
         <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Comprova-ho</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <location filename="../ui/main/mainwindow.cpp" line="262"/>
         <source>Right answer</source>
         <translation>Resposta correcta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <location filename="../ui/main/mainwindow.cpp" line="264"/>
         <source>Wrong answer</source>
         <translation>Resposta incorrecta</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="273"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <location filename="../ui/main/mainwindow.cpp" line="274"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="235"/>
         <source>Next Question</source>
         <translation>Següent operació</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="62"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>r</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="91"/>
         <source>&amp;About</source>
         <translation>&amp;Quant a</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="120"/>
         <source>Select Options</source>
         <translation>Tria les opcions</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="148"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>Fins a</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>1 to 99999</source>
-        <translation>De l'1 al 99999, tots dos inclosos</translation>
+        <translation>De l&apos;1 al 99999, tots dos inclosos</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
         <source>Largest number for %1</source>
         <translation>%1: nombre més gran</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Permet resultats sota 0</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>Mostra el marcador</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
         <translation>Posa a zero</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
         <source>First number</source>
         <translation>Primer nombre</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="198"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Signe</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Second number</source>
         <translation>Segon nombre</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="202"/>
         <source>equals</source>
         <translation>és igual a</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Resultat</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>remainder</source>
         <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>residu</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="213"/>
         <source>Enter the remainder</source>
         <translation>Escriu el residu</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Remainder</source>
         <translation>Residu</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="220"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Correcció</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>El resultat correcte</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="233"/>
         <source>Right remainder</source>
         <translation>El residu correcte</translation>
     </message>
@@ -361,62 +361,83 @@ En el pròxim inici seran les d'abans.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
-        <location filename="../options/optionmessages.cpp" line="13"/>
+        <location filename="../options/optionmessages.cpp" line="15"/>
         <source>No selections made</source>
         <translation>No has triat cap operació</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="18"/>
+        <location filename="../options/optionmessages.cpp" line="20"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Tria almenys una operació</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="24"/>
+        <location filename="../options/optionmessages.cpp" line="26"/>
         <source>Invalid Entry</source>
         <translation>Nombre no vàlid</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="29"/>
+        <location filename="../options/optionmessages.cpp" line="31"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Escriu un nombre de l'1 al 99999</translation>
+        <translation>Escriu un nombre de l&apos;1 al 99999</translation>
     </message>
 </context>
 <context>
     <name>PracticeSession</name>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <location filename="../quiz/spokentexts.cpp" line="21"/>
+        <source>minus %1</source>
+        <extracomment>A negative number as a screen reader says it: %1 the number without its sign (&quot;minus 4&quot;); the word your schools say for a number below zero</extracomment>
+        <translation>menys %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="33"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, quocient i residu</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <location filename="../quiz/spokentexts.cpp" line="37"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <location filename="../quiz/spokentexts.cpp" line="43"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>residu de %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <location filename="../quiz/spokentexts.cpp" line="51"/>
         <source>Right</source>
         <translation>Correcte</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <location filename="../quiz/spokentexts.cpp" line="55"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
         <translation>Incorrecte, el quocient és %1 i el residu és %2</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <location filename="../quiz/spokentexts.cpp" line="60"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Incorrecte, el resultat és %1</translation>
+    </message>
+</context>
+<context>
+    <name>PupilLocale</name>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="102"/>
+        <source>TALLYFOX_SUM_DIRECTION</source>
+        <extracomment>How your schools set a sum out: translate as LTR where a written sum runs left to right (first number leftmost, as in Iran and Israel), as RTL where it runs right to left (first number rightmost, as in Egypt), or as LOCALE to follow the pupil&apos;s locale (right to left where it reads right to left and writes digits of its own)</extracomment>
+        <translation>LTR</translation>
+    </message>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="107"/>
+        <source>TALLYFOX_SUM_DIGITS</source>
+        <extracomment>The digits your schools write sums in, as the Unicode locale data names numbering systems: latn (0123456789), arab (٠١٢٣٤٥٦٧٨٩), arabext (۰۱۲۳۴۵۶۷۸۹), beng, deva, thai, ...; or LOCALE for the digits of the pupil&apos;s locale (Arabic-Indic in Egypt, Western in Morocco)</extracomment>
+        <translation>latn</translation>
     </message>
 </context>
 <context>
@@ -440,7 +461,7 @@ En el pròxim inici seran les d'abans.</translation>
         <translation>Errors = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <location filename="../quiz/scoretally.cpp" line="60"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>Puntuació = %1&#xa0;%</translation>
@@ -454,8 +475,8 @@ En el pròxim inici seran les d'abans.</translation>
 Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
-        <translation>Tallyfox necessita un escriptori per a mostrar la seva finestra, i no n'ha trobat cap.
-Inicia'l des d'una sessió d'escriptori o amb una pantalla virtual:
+        <translation>Tallyfox necessita un escriptori per a mostrar la seva finestra, i no n&apos;ha trobat cap.
+Inicia&apos;l des d&apos;una sessió d&apos;escriptori o amb una pantalla virtual:
     xvfb-run %1
 </translation>
     </message>
