@@ -29,7 +29,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="32"/>
         <source>You must supply an answer</source>
-        <translation>أكمل الإجابة</translation>
+        <translation>أَكمِل الإجابة</translation>
     </message>
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
@@ -116,7 +116,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>حدّد أكبر عدد لكل عملية، من 1 إلى 99999</translation>
+        <translation>حدّد أكبر عدد لكل عملية، من ١ إلى ٩٩٩٩٩</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
@@ -146,147 +146,147 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <location filename="../ui/main/mainwindow.cpp" line="96"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>تعذّر حفظ خياراتك في %1.
 ستعود كما كانت عند التشغيل القادم.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="232"/>
         <source>Check Answer</source>
         <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>تحقّق من الإجابة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="273"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <location filename="../ui/main/mainwindow.cpp" line="274"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="235"/>
         <source>Next Question</source>
         <translation>المسألة التالية</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="218"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="226"/>
         <source>No answer judged yet</source>
         <translation>لم تُصحَّح أي إجابة بعد</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <location filename="../ui/main/mainwindow.cpp" line="262"/>
         <source>Right answer</source>
         <translation>إجابة صحيحة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <location filename="../ui/main/mainwindow.cpp" line="264"/>
         <source>Wrong answer</source>
         <translation>إجابة خاطئة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="62"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
-        <translation>الباقي</translation>
+        <translation>والباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="91"/>
         <source>&amp;About</source>
         <translation>&amp;حول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="120"/>
         <source>Select Options</source>
         <translation>اختر الخيارات</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="148"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>حتى</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>1 to 99999</source>
         <translation>من 1 إلى 99999</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
         <source>Largest number for %1</source>
-        <translation>%1: أكبر عدد</translation>
+        <translation>أكبر عدد في %1</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
-        <translation>السماح بناتج سالب</translation>
+        <translation>السماح بطرح ناتجه سالب</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>عرض النتيجة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>مسح النتيجة</translation>
+        <translation>تصفير النتيجة</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
         <source>First number</source>
         <translation>العدد الأول</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="198"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>إشارة العملية</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Second number</source>
         <translation>العدد الثاني</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="202"/>
         <source>equals</source>
         <translation>يساوي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>الناتج</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>remainder</source>
         <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="213"/>
         <source>Enter the remainder</source>
         <translation>اكتب الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Remainder</source>
         <translation>الباقي</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="220"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>التصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>الناتج الصحيح</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="233"/>
         <source>Right remainder</source>
         <translation>الباقي الصحيح</translation>
     </message>
@@ -361,22 +361,22 @@ They will be as before at the next start.</source>
 <context>
     <name>OptionMessages</name>
     <message>
-        <location filename="../options/optionmessages.cpp" line="13"/>
+        <location filename="../options/optionmessages.cpp" line="15"/>
         <source>No selections made</source>
         <translation>لم تختر أي عملية</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="18"/>
+        <location filename="../options/optionmessages.cpp" line="20"/>
         <source>You must select at least 1 option to perform</source>
         <translation>اختر عملية واحدة على الأقل</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="24"/>
+        <location filename="../options/optionmessages.cpp" line="26"/>
         <source>Invalid Entry</source>
         <translation>إدخال غير صالح</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="29"/>
+        <location filename="../options/optionmessages.cpp" line="31"/>
         <source>You must enter a valid number in the range 1-99999</source>
         <translation>اكتب عددًا من 1 إلى 99999</translation>
     </message>
@@ -384,39 +384,60 @@ They will be as before at the next start.</source>
 <context>
     <name>PracticeSession</name>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <location filename="../quiz/spokentexts.cpp" line="21"/>
+        <source>minus %1</source>
+        <extracomment>A negative number as a screen reader says it: %1 the number without its sign (&quot;minus 4&quot;); the word your schools say for a number below zero</extracomment>
+        <translation>سالب %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="33"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3، خارج القسمة والباقي</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <location filename="../quiz/spokentexts.cpp" line="37"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <location filename="../quiz/spokentexts.cpp" line="43"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>باقي %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <location filename="../quiz/spokentexts.cpp" line="51"/>
         <source>Right</source>
         <translation>صحيح</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <location filename="../quiz/spokentexts.cpp" line="55"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
         <translation>خطأ، خارج القسمة %1 والباقي %2</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <location filename="../quiz/spokentexts.cpp" line="60"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>خطأ، الناتج %1</translation>
+    </message>
+</context>
+<context>
+    <name>PupilLocale</name>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="102"/>
+        <source>TALLYFOX_SUM_DIRECTION</source>
+        <extracomment>How your schools set a sum out: translate as LTR where a written sum runs left to right (first number leftmost, as in Iran and Israel), as RTL where it runs right to left (first number rightmost, as in Egypt), or as LOCALE to follow the pupil&apos;s locale (right to left where it reads right to left and writes digits of its own)</extracomment>
+        <translation>LOCALE</translation>
+    </message>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="107"/>
+        <source>TALLYFOX_SUM_DIGITS</source>
+        <extracomment>The digits your schools write sums in, as the Unicode locale data names numbering systems: latn (0123456789), arab (٠١٢٣٤٥٦٧٨٩), arabext (۰۱۲۳۴۵۶۷۸۹), beng, deva, thai, ...; or LOCALE for the digits of the pupil&apos;s locale (Arabic-Indic in Egypt, Western in Morocco)</extracomment>
+        <translation>LOCALE</translation>
     </message>
 </context>
 <context>
@@ -440,7 +461,7 @@ They will be as before at the next start.</source>
         <translation>الإجابات الخاطئة = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <location filename="../quiz/scoretally.cpp" line="60"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>النتيجة = %1%</translation>

@@ -34,7 +34,7 @@
     <message>
         <location filename="../quiz/answercheck.cpp" line="35"/>
         <source>You must enter a valid number</source>
-        <translation>Écris un nombre valide</translation>
+        <translation>Écris un nombre en chiffres</translation>
     </message>
 </context>
 <context>
@@ -57,12 +57,12 @@
     <message>
         <location filename="../app/commandline.cpp" line="65"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location filename="../app/commandline.cpp" line="73"/>
         <source>Run &apos;%1 --help&apos; to see the options.</source>
-        <translation>Lance « %1 --help » pour voir les options.</translation>
+        <translation>Lance «&#xa0;%1 --help&#xa0;» pour voir les options.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +104,7 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="17"/>
         <source>@TALLYFOX_TITLE@ poses one sum at a time: an addition, subtraction, multiplication or division of two whole numbers drawn at random. Type the answer, and for a division the remainder too, and it tells you at once whether you were right, showing the right answer after a wrong one.</source>
         <extracomment>Software centre: a paragraph of the program&apos;s description</extracomment>
-        <translation>@TALLYFOX_TITLE@ propose une opération à la fois : une addition, une soustraction, une multiplication ou une division de deux nombres entiers tirés au hasard. Écris le résultat, et pour une division le reste aussi : tu sais tout de suite si c’est juste, et la bonne réponse s’affiche après une erreur.</translation>
+        <translation>@TALLYFOX_TITLE@ propose une opération à la fois&#xa0;: une addition, une soustraction, une multiplication ou une division de deux nombres entiers tirés au hasard. Écris le résultat, et pour une division le reste aussi&#xa0;: tu sais tout de suite si c’est juste, et la bonne réponse s’affiche après une erreur.</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="24"/>
@@ -116,13 +116,13 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="25"/>
         <source>Set the largest number used for each operation, from 1 to 99999</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Fixe le plus grand nombre de chaque opération, de 1 à 99999</translation>
+        <translation>Fixe le plus grand nombre de chaque opération, de 1 à 99&#xa0;999</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="26"/>
         <source>Allow or avoid subtractions with a negative answer</source>
         <extracomment>Software centre: an item of the list of what the program does</extracomment>
-        <translation>Autorise ou évite les soustractions au résultat négatif</translation>
+        <translation>Autorise ou évite les soustractions dont le résultat est négatif</translation>
     </message>
     <message>
         <location filename="../assets/desktop/tallyfox.metainfo.xml.in" line="27"/>
@@ -146,146 +146,146 @@ Software centre: the program&apos;s name; keep it as it is unless your language 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="95"/>
+        <location filename="../ui/main/mainwindow.cpp" line="96"/>
         <source>Your options could not be saved to %1.
 They will be as before at the next start.</source>
         <translation>Tes options n’ont pas pu être enregistrées dans %1.
 Au prochain démarrage, elles seront comme avant.</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="232"/>
         <source>Check Answer</source>
         <extracomment>Button that judges the typed result of the sum; about 15 letters fit</extracomment>
         <translation>Vérifier la réponse</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="273"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="240"/>
+        <location filename="../ui/main/mainwindow.cpp" line="274"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="235"/>
         <source>Next Question</source>
         <translation>Question suivante</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="218"/>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="231"/>
+        <location filename="../ui/main/mainwindow.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="226"/>
         <source>No answer judged yet</source>
         <translation>Pas encore de réponse corrigée</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="261"/>
+        <location filename="../ui/main/mainwindow.cpp" line="262"/>
         <source>Right answer</source>
         <translation>Bonne réponse</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="263"/>
+        <location filename="../ui/main/mainwindow.cpp" line="264"/>
         <source>Wrong answer</source>
         <translation>Mauvaise réponse</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="98"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="91"/>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="127"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="120"/>
         <source>Select Options</source>
         <translation>Choisir les options</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="148"/>
         <source>Max No.</source>
         <extracomment>Short caption in front of the box for the largest number this operation uses (&quot;up to&quot;); it must fit about 8 narrow letters</extracomment>
         <translation>Jusqu’à</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="160"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="155"/>
         <source>1 to 99999</source>
-        <translation>1 à 99999</translation>
+        <translation>De 1 à 99&#xa0;999</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="156"/>
+        <source>Largest number for %1</source>
+        <translation>%1&#xa0;: plus grand nombre</translation>
     </message>
     <message>
         <location filename="../ui/main/mainwindowlayout.cpp" line="161"/>
-        <source>Largest number for %1</source>
-        <translation>%1 : plus grand nombre</translation>
-    </message>
-    <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="166"/>
         <source>Allow negative answers</source>
         <extracomment>Check box: a subtraction may come out below zero; about 20 letters fit</extracomment>
         <translation>Résultat négatif permis</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="164"/>
         <source>Show progressive score</source>
         <translation>Afficher le score en cours</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="174"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="169"/>
         <source>Reset Score</source>
         <extracomment>Button that starts the count of questions and answers again; about 11 letters fit</extracomment>
-        <translation>Remise à zéro</translation>
+        <translation>Score à zéro</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="197"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="192"/>
         <source>First number</source>
         <translation>Premier nombre</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="203"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="198"/>
         <source>Operation</source>
         <extracomment>Spoken description of the box showing the sign of the sum (+, -, x, /): the sign itself, not the name of the operation</extracomment>
         <translation>Signe</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="205"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="200"/>
         <source>Second number</source>
         <translation>Deuxième nombre</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="212"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
         <source>Answer</source>
         <extracomment>Spoken name of the box where the pupil types the result of the sum (for a division, the whole quotient); the word schools use for a result</extracomment>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="216"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="211"/>
         <source>remainder</source>
         <extracomment>Spoken name of the sign between the quotient and the remainder boxes</extracomment>
         <translation>reste</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="218"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="213"/>
         <source>Enter the remainder</source>
         <translation>Écris le reste</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="219"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="214"/>
         <source>Remainder</source>
         <translation>Reste</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="225"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="220"/>
         <source>Verdict</source>
         <extracomment>Spoken name of the picture that shows a tick (right) or a cross (wrong)</extracomment>
         <translation>Correction</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="238"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="233"/>
         <source>Right remainder</source>
-        <translation>Reste correct</translation>
+        <translation>Le bon reste</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="207"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="202"/>
         <source>equals</source>
         <translation>égale</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="69"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="62"/>
         <source>@</source>
         <comment>sign between a quotient and its remainder</comment>
         <extracomment>Written between the whole quotient and the remainder of a division, as schools write it (&quot;7 : 2 = 3 R 1&quot;); one or two letters show large, a longer word is set smaller to fit</extracomment>
         <translation>r</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindowlayout.cpp" line="234"/>
+        <location filename="../ui/main/mainwindowlayout.cpp" line="229"/>
         <source>Right answer</source>
         <comment>the box showing it after a wrong one</comment>
         <translation>Le bon résultat</translation>
@@ -343,7 +343,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <location filename="../quiz/operation.cpp" line="32"/>
         <source>-</source>
         <comment>sign of a subtraction</comment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
     <message>
         <location filename="../quiz/operation.cpp" line="34"/>
@@ -361,62 +361,83 @@ Au prochain démarrage, elles seront comme avant.</translation>
 <context>
     <name>OptionMessages</name>
     <message>
-        <location filename="../options/optionmessages.cpp" line="13"/>
+        <location filename="../options/optionmessages.cpp" line="15"/>
         <source>No selections made</source>
         <translation>Aucune opération choisie</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="18"/>
+        <location filename="../options/optionmessages.cpp" line="20"/>
         <source>You must select at least 1 option to perform</source>
         <translation>Choisis au moins une opération</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="24"/>
+        <location filename="../options/optionmessages.cpp" line="26"/>
         <source>Invalid Entry</source>
         <translation>Nombre non valide</translation>
     </message>
     <message>
-        <location filename="../options/optionmessages.cpp" line="29"/>
+        <location filename="../options/optionmessages.cpp" line="31"/>
         <source>You must enter a valid number in the range 1-99999</source>
-        <translation>Écris un nombre entre 1 et 99999</translation>
+        <translation>Écris un nombre de 1 à 99&#xa0;999</translation>
     </message>
 </context>
 <context>
     <name>PracticeSession</name>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="18"/>
+        <location filename="../quiz/spokentexts.cpp" line="21"/>
+        <source>minus %1</source>
+        <extracomment>A negative number as a screen reader says it: %1 the number without its sign (&quot;minus 4&quot;); the word your schools say for a number below zero</extracomment>
+        <translation>moins %1</translation>
+    </message>
+    <message>
+        <location filename="../quiz/spokentexts.cpp" line="33"/>
         <source>%1 %2 %3, answer and remainder</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3, quotient et reste</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="22"/>
+        <location filename="../quiz/spokentexts.cpp" line="37"/>
         <source>%1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;plus&quot;), %3 the second number</extracomment>
         <translation>%1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="28"/>
+        <location filename="../quiz/spokentexts.cpp" line="43"/>
         <source>remainder of %1 %2 %3</source>
         <extracomment>%1 the first number, %2 the spoken operation (&quot;divided by&quot;), %3 the second number</extracomment>
         <translation>reste de %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="36"/>
+        <location filename="../quiz/spokentexts.cpp" line="51"/>
         <source>Right</source>
         <translation>Juste</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="40"/>
+        <location filename="../quiz/spokentexts.cpp" line="55"/>
         <source>Wrong, the answer is %1 remainder %2</source>
         <extracomment>%1 the right whole quotient, %2 the right remainder</extracomment>
         <translation>Faux, le quotient est %1 et le reste %2</translation>
     </message>
     <message>
-        <location filename="../quiz/spokentexts.cpp" line="45"/>
+        <location filename="../quiz/spokentexts.cpp" line="60"/>
         <source>Wrong, the answer is %1</source>
         <extracomment>%1 the right answer</extracomment>
         <translation>Faux, le résultat est %1</translation>
+    </message>
+</context>
+<context>
+    <name>PupilLocale</name>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="102"/>
+        <source>TALLYFOX_SUM_DIRECTION</source>
+        <extracomment>How your schools set a sum out: translate as LTR where a written sum runs left to right (first number leftmost, as in Iran and Israel), as RTL where it runs right to left (first number rightmost, as in Egypt), or as LOCALE to follow the pupil&apos;s locale (right to left where it reads right to left and writes digits of its own)</extracomment>
+        <translation>LTR</translation>
+    </message>
+    <message>
+        <location filename="../quiz/pupillocale.cpp" line="107"/>
+        <source>TALLYFOX_SUM_DIGITS</source>
+        <extracomment>The digits your schools write sums in, as the Unicode locale data names numbering systems: latn (0123456789), arab (٠١٢٣٤٥٦٧٨٩), arabext (۰۱۲۳۴۵۶۷۸۹), beng, deva, thai, ...; or LOCALE for the digits of the pupil&apos;s locale (Arabic-Indic in Egypt, Western in Morocco)</extracomment>
+        <translation>latn</translation>
     </message>
 </context>
 <context>
@@ -440,7 +461,7 @@ Au prochain démarrage, elles seront comme avant.</translation>
         <translation>Erreurs = %1</translation>
     </message>
     <message>
-        <location filename="../quiz/scoretally.cpp" line="58"/>
+        <location filename="../quiz/scoretally.cpp" line="60"/>
         <source>Score = %1%</source>
         <extracomment>Status bar: the share of right answers in per cent; %1 is the number (e.g. 87.5), write the per cent sign as your language does</extracomment>
         <translation>Taux de réussite = %1&#xa0;%</translation>
@@ -455,7 +476,7 @@ Start it from a desktop session, or under a virtual display:
     xvfb-run %1
 </source>
         <translation>Tallyfox a besoin d’un bureau pour afficher sa fenêtre, et aucun n’a été trouvé.
-Lance-le depuis une session de bureau ou sous un affichage virtuel :
+Lance-le depuis une session de bureau ou sous un affichage virtuel&#xa0;:
     xvfb-run %1
 </translation>
     </message>
