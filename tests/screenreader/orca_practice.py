@@ -344,6 +344,9 @@ def fail(session, what, spoken):
 
 def once(session, spoken, phrase, what):
     """The phrase is spoken exactly once, as a whole utterance or its start."""
+    # Orca ends some utterances with a full stop of its own; a phrase may end
+    # with the language's own full stop too.
+    phrase = phrase.rstrip(".")
     hits = [s for s in spoken if s.rstrip(".").endswith(phrase) or s.startswith(phrase)]
     if len(hits) != 1:
         fail(session, f"{what}: expected '{phrase}' once", spoken)

@@ -101,13 +101,9 @@ void verifyFits(QWidget *window)
         const QSize need(w->fontMetrics().horizontalAdvance(text),
                          w->fontMetrics().tightBoundingRect(text).height());
         QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
-                 qPrintable(QStringLiteral("%1 needs %2 x %3 px of %4 x %5: %6")
-                                .arg(w->objectName())
-                                .arg(need.width())
-                                .arg(need.height())
-                                .arg(room.width())
-                                .arg(room.height())
-                                .arg(text)));
+                 qPrintable(QString::asprintf(
+                     "%s needs %dx%d px of %dx%d: %s", qPrintable(w->objectName()), need.width(),
+                     need.height(), room.width(), room.height(), qPrintable(text))));
     }
 }
 

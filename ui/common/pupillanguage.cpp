@@ -41,7 +41,7 @@ QString faceForScript(QLocale::Script script)
 
 std::optional<QLocale> setUpPupilLanguage(const QLocale &locale)
 {
-    const std::optional<QLocale> language =
+    std::optional<QLocale> language =
         installTranslations(*QCoreApplication::instance(), locale.uiLanguages());
     // The windows follow the program's own translation, whether or not Qt's
     // translation for that language is installed.
