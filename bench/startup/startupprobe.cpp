@@ -22,20 +22,25 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 namespace {
 
-// Quits the application at the first paint of the watched window.
-class QuitOnPaint : public QObject
+// Ends the process once the watched window has first painted. Start-up ends
+// there: quitting would close the window, and Tallyfox saves its options at
+// every close, which the bare window has nothing to do.
+class ExitOnPaint : public QObject
 {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
         return QObject::eventFilter(watched, event);
     }
 };
@@ -98,12 +103,16 @@ int main(int argc, char *argv[])
                                    : window->findChild<QPushButton *>(QStringLiteral("cmdAnswer"));
         QLineEdit *answer = window->findChild<QLineEdit *>(QStringLiteral("txtUserAnswer"));
         MeanPressMicroseconds(button, answer, 1000); // warm-up
-        std::printf("%.3f\n", MeanPressMicroseconds(button, answer, 20000));
+        // In the C locale's digits and point, whatever the user's locale.
+        const double mean = MeanPressMicroseconds(button, answer, 20000);
+        std::printf("%s\n", QByteArray::number(mean, 'f', 3).constData());
         return 0;
     }
 
-    QuitOnPaint quitter;
-    window->installEventFilter(&quitter);
+    ExitOnPaint exiter;
+    window->installEventFilter(&exiter);
     window->show();
     return QApplication::exec();
 }
+
+#include "startupprobe.moc"

@@ -265,10 +265,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("pressed"); // the caption and the tally after a press
-        QTest::newRow("answer") << "cmdAnswer"
-                                << "Check Answer, Total questions = 1";
-        QTest::newRow("reset") << "cmdResetScore"
-                               << "Next Question, Total questions = 0";
+        // clang-format off
+        QTest::newRow("answer") << "cmdAnswer" << "Check Answer, Total questions = 1";
+        QTest::newRow("reset") << "cmdResetScore" << "Next Question, Total questions = 0";
+        // clang-format on
     }
     // The focused button, which Enter presses, tells a screen reader its name
     // and no key: Orca reads a key of Enter as the letter "r" after the name.

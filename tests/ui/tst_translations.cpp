@@ -203,6 +203,10 @@ private Q_SLOTS:
         AboutWindow about;
         about.show();
         verifyFits(&about);
+        // A text too wide for its room, at any width, is set small enough.
+        for (int room = 30; room < 130; ++room)
+            QVERIFY(QFontMetrics(fittedFont(designFont(24), "99999", room, 6, 0.5))
+                        .horizontalAdvance("99999") <= room);
     }
 };
 

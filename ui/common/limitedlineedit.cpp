@@ -4,7 +4,8 @@
 
 #include "limitedlineedit.h"
 
-#include <QFontMetrics>
+#include "uimetrics.h"
+
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -30,10 +31,8 @@ void LimitedLineEdit::fitFontToText()
     QStyleOptionFrame frame;
     initStyleOption(&frame);
     const int room = style()->subElementRect(QStyle::SE_LineEditContents, &frame, this).width() - 4;
-    QFont font = m_fittedFont;
-    const double smallest = m_fittedFont.pointSizeF() * 3 / 4;
-    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    const QFont font =
+        fittedFont(m_fittedFont, text(), room, m_fittedFont.pointSizeF() * 3 / 4, 0.5);
     if (font != this->font())
         setFont(font);
 }

@@ -4,6 +4,7 @@
 
 #include "uimetrics.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStyle>
@@ -26,6 +27,23 @@ QFont designFont(double pointSize, bool bold)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    return font;
+}
+
+QFont fittedFont(QFont font, const QString &text, int room, double smallest, double step)
+{
+    const double size = font.pointSizeF();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    if (width <= room || size <= smallest)
+        return font;
+    // A text widens almost in proportion to its size, and each size tried
+    // loads the face anew: go straight to the step at or below the size that
+    // should just fit, then on down while hinting still leaves it too wide.
+    const double steps = std::min(std::ceil((size - size * room / width) / step),
+                                  std::ceil((size - smallest) / step));
+    font.setPointSizeF(size - steps * step);
+    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - step);
     return font;
 }
 

@@ -28,6 +28,10 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 /// The windows' faces (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
+/// @p font, set smaller in steps of @p step points while @p text is wider
+/// than @p room pixels, down to the first size at or below @p smallest.
+QFont fittedFont(QFont font, const QString &text, int room, double smallest, double step);
+
 /// Gives a control colours of its own whatever the desktop theme: @p text,
 /// on @p background when one is given. A text box (QLineEdit) takes them as
 /// its text and base colours, any other control as its window text and

@@ -18,7 +18,6 @@
 #include "ui/common/uimetrics.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,10 +60,7 @@ QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
     const QString sign =
         QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
     QLabel *label = signLabel(parent, name, sign, at);
-    QFont font = label->font();
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(sign) > at.width())
-        font.setPointSizeF(font.pointSizeF() - 1);
-    label->setFont(font);
+    label->setFont(fittedFont(label->font(), sign, at.width(), 6, 1));
     return label;
 }
 

@@ -24,13 +24,8 @@ void NumberLabel::setNumber(double value)
 {
     const QString text = wholeNumberText(value);
     // Half an x clear of the border on either side.
-    QFont font = m_font;
-    const double smallest = m_font.pointSizeF() * 3 / 4;
-    const auto room = [&] {
-        return contentsRect().width() - QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2;
-    };
-    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(text) > room())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    setFont(font);
+    const int room =
+        contentsRect().width() - QFontMetrics(m_font).horizontalAdvance(QLatin1Char('x')) / 2;
+    setFont(fittedFont(m_font, text, room, m_font.pointSizeF() * 3 / 4, 0.5));
     setText(text);
 }
