@@ -13,6 +13,10 @@ QSettingsStore::QSettingsStore()
                  AppIdentity::title())
 {}
 
+QSettingsStore::QSettingsStore(const QString &fileName)
+    : m_settings(fileName, SettingsFileFormat::format())
+{}
+
 namespace {
 
 QString path(OptionKey key)

@@ -11,7 +11,6 @@
 #include "options/settingsfileformat.h"
 #include "tests/doubles/memorysettingsstore.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,16 +21,11 @@ constexpr CheckValue U = CheckValue::Unticked, T = CheckValue::Ticked, G = Check
 // The options of a first run.
 const OptionValues firstRun = {{T, U, U, U}, U, T, {"10", "10", "10", "10"}};
 
-// QSettings shares what it parsed of a file across the process and parses it
-// again only when the file's time stamp changes, so each write gets its own.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    static int step = 0;
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++step),
-                             QFileDevice::FileModificationTime));
 }
 
 } // namespace
@@ -65,7 +59,6 @@ class TestOptions : public QObject
     Q_OBJECT
 
     QTemporaryDir m_configDir;
-    QString m_path;
 
 private Q_SLOTS:
     // A box is checked when its operation is ticked (Value 1) and fails when
@@ -118,11 +111,11 @@ private Q_SLOTS:
 
     void initTestCase()
     {
-        // Run by hand, outside CTest, the test must not touch the user's settings.
+        // Run by hand, outside CTest, the test must not touch the user's
+        // settings; nor does it read the machine's presets.
         if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
             qputenv("XDG_CONFIG_HOME", m_configDir.path().toLocal8Bit());
-        m_path = QSettingsStore().location();
-        QVERIFY(QDir().mkpath(QFileInfo(m_path).path()));
+        qputenv("XDG_CONFIG_DIRS", m_configDir.filePath("school").toLocal8Bit());
     }
 
     void loadAndSave_data()
@@ -150,12 +143,14 @@ private Q_SLOTS:
                  QByteArrayLiteral(")\n\0\x7f\xfe\n\0junk\0=\0\nchkOpt3=1\r\n"),
              {{T, U, U, T}, U, T, {"10", "10", "10", "10"}});
         // Texts as Qt's own INI writer puts them: quoted, escaped, "@" doubled.
+        // Each character that needs the quotes stands alone in its text, so
+        // that another one cannot bring them.
         file("blanks, commas, quotes",
-             "txtMax0=\ntxtMax1=\"  7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
-             {{T, U, U, U}, U, T, {"", "  7 ", "1, 2,3", "q\"\\"}});
+             "txtMax0=\" 7\"\ntxtMax1=\"7 \"\ntxtMax2=\"1, 2,3\"\ntxtMax3=q\\\"\\\\",
+             {{T, U, U, U}, U, T, {" 7", "7 ", "1, 2,3", "q\"\\"}});
         file("separators, header, @",
-             "txtMax0=\"=5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=@@",
-             {{T, U, U, U}, U, T, {"=5;6#7", "[Options]", "@Variant(\\0)", "@"}});
+             "txtMax0=\"5;6#7\"\ntxtMax1=[Options]\ntxtMax2=@@Variant(\\\\0)\ntxtMax3=\"=\"",
+             {{T, U, U, U}, U, T, {"5;6#7", "[Options]", "@Variant(\\0)", "="}});
         // Last, one text with every character the format treats specially.
         file("non-ASCII, controls, NUL",
              "txtMax0=\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\ntxtMax1=\\t1\\r\\n\\a\\x1\\x1f\n"
@@ -175,16 +170,16 @@ private Q_SLOTS:
         QFETCH(OptionValues, loaded);
         // A byte order mark first, as some editors write: the first group's
         // header follows it.
-        writeFile(m_path, "\xef\xbb\xbf[Other]\nkept=yes\n[Options]\n" + bytes);
-        QSettingsStore store;
+        const QString path = m_configDir.filePath(QTest::currentDataTag());
+        writeFile(path, "\xef\xbb\xbf[Other]\nkept=yes\n[Options]\n" + bytes);
+        QSettingsStore store(path);
         QCOMPARE(OptionValues::load(store), loaded);
         QVERIFY(loaded.save(store));
         MemorySettingsStore texts; // each key's text, as saved
         loaded.save(texts);
-        const QString copy = m_configDir.filePath(QTest::currentDataTag());
-        QVERIFY(QFile::copy(m_path, copy + ".conf") && QFile::copy(m_path, copy + ".ini"));
-        QSettings ours(copy + ".conf", SettingsFileFormat::format());
-        QSettings qt(copy + ".ini", QSettings::IniFormat);
+        QVERIFY(QFile::copy(path, path + ".conf") && QFile::copy(path, path + ".ini"));
+        QSettings ours(path + ".conf", SettingsFileFormat::format());
+        QSettings qt(path + ".ini", QSettings::IniFormat);
         for (const QSettings *reader : {&ours, &qt}) {
             for (auto it = texts.values.cbegin(); it != texts.values.cend(); ++it)
                 QCOMPARE(reader->value("Options/" + it.key()), QVariant(it.value()));
@@ -194,19 +189,35 @@ private Q_SLOTS:
     }
 
     // A folder where the file should be: defaults, and a save that fails
-    // without touching the folder. Last, since the store keeps what it could
-    // not save for the rest of the run.
+    // without touching the folder.
     void folderInPlaceOfFile()
     {
-        QFile::remove(m_path);
-        QVERIFY(QDir().mkpath(m_path + "/inside"));
-        {
-            QSettingsStore store;
-            QCOMPARE(OptionValues::load(store), firstRun);
-            QVERIFY(!OptionValues().save(store));
-        }
-        QVERIFY(QFileInfo(m_path + "/inside").isDir());
-        QVERIFY(QDir(m_path).removeRecursively());
+        const QString path = m_configDir.filePath("folder");
+        QVERIFY(QDir().mkpath(path + "/inside"));
+        QSettingsStore store(path);
+        QCOMPARE(OptionValues::load(store), firstRun);
+        QVERIFY(!OptionValues().save(store));
+        QVERIFY(QFileInfo(path + "/inside").isDir());
+    }
+
+    // A school presets the options for all its pupils in the program's file
+    // under XDG_CONFIG_DIRS: a pupil's empty file gives them, and the pupil's
+    // own choices win once saved.
+    void schoolPreset()
+    {
+        const QString preset = m_configDir.filePath("school/Tallyfox/Tallyfox.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(preset).path()));
+        writeFile(preset, "[Options]\nchkOpt1=1\ntxtMax1=20\nchkScore=0\n");
+        const QString own = QSettingsStore().location();
+        QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+        writeFile(own, "");
+        OptionValues pupil = {{T, T, U, U}, U, U, {"10", "20", "10", "10"}};
+        QSettingsStore store;
+        QCOMPARE(OptionValues::load(store), pupil);
+        pupil.txtMax[1] = "7";
+        QVERIFY(pupil.save(store));
+        QSettingsStore again;
+        QCOMPARE(OptionValues::load(again), pupil);
     }
 };
 

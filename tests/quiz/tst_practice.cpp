@@ -15,14 +15,24 @@
 #include <clocale>
 #include <cmath>
 
-Q_DECLARE_METATYPE(AnswerProblem)
-
 namespace {
 
 using P = AnswerProblem;
 using O = Operation;
 
-const double top = DefaultRandomSource::largestValue;
+// A practice: the question drawn, then one answer to it.
+struct PracticeRow
+{
+    QList<Operation> ticked = {}; // each with the largest number below
+    double largest = 10;
+    bool negative = false;    // negative answers allowed
+    QList<double> draws = {}; // when not given, those that pose the question
+    QString question = {};    // "a op b = answer" (" r remainder"); empty when none is drawn
+    QString answer = {}, remainder = {};
+    bool right = true;                           // the verdict, when the answer passes the checks
+    AnswerProblem problem = AnswerProblem::None; // what stops it instead
+    const char *locale = "C";                    // the answer's
+};
 
 // "a op b = answer", with " r remainder" for a division.
 QString written(const Question &q)
@@ -36,97 +46,75 @@ QString written(const Question &q)
 
 } // namespace
 
+Q_DECLARE_METATYPE(PracticeRow)
+
 class TestPractice : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Draws of Int(r * 4) pick the operation, then Int(11 r) the operands
-    // and Int(10 r) + 1 the divisor (largest number 10 unless given). The
-    // typed answer and remainder are checked; a problem leaves the question
-    // open and uncounted, an answer that passes is judged and counted.
+    // A question drawn from the ticked operations and the scripted draws,
+    // then the typed answer and remainder checked: a problem leaves the
+    // question open and uncounted, an answer that passes is judged and counted.
     void practice_data()
     {
-        QTest::addColumn<QList<Operation>>("operations");
-        QTest::addColumn<double>("largest");
-        QTest::addColumn<bool>("allowNegative");
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<QString>("question"); // empty when none can be drawn
-        QTest::addColumn<int>("drawn");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("remainder");
-        QTest::addColumn<AnswerProblem>("problem");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("locale"); // the answer's
-        const auto row = [](const char *name, const QList<Operation> &operations, double largest,
-                            bool allowNegative, const QList<double> &draws, const char *question,
-                            int drawn, const char *answer, const char *remainder, P problem,
-                            bool right, const char *locale = "C") {
-            QTest::newRow(name) << operations << largest << allowNegative << draws
-                                << QString(question) << drawn << QString(answer)
-                                << QString(remainder) << problem << right << QString(locale);
-        };
-        const QList<double> seven = {top, 0.65, 0.15}, twenty = {0.0, top, top};
-        const QList<Operation> all = {O::Addition, O::Subtraction, O::Multiplication, O::Division},
-                               sub = {O::Subtraction}, mul = {O::Multiplication},
-                               div = {O::Division};
-        const bool no = false, yes = true;
+        QTest::addColumn<PracticeRow>("row");
+        const QList<Operation> sub = {O::Subtraction}, mul = {O::Multiplication},
+                               div = {O::Division}, all = QList{O::Addition} + sub + mul + div;
         // clang-format off
-        row("largest draws",       all, 10, no,  twenty, "10 + 10 = 20", 3, "20.0", "x", P::None, yes);
-        row("subtrahend one above", sub, 10, no, {0.3, 0.3, 0.4, 0.2}, "3 - 2 = 1", 4, "1", "", P::None, yes);
-        row("0 waits for 0",       sub, 10, no, {0.3, 0.0, 0.5, 0.3, top, 0.05}, "0 - 0 = 0", 6, "0", "", P::None, yes);
-        row("negative allowed",    sub, 10, yes, {0.3, 0.3, 0.4}, "3 - 4 = -1", 3, " -1 ", "", P::None, yes);
-        row("skips operations left out", mul, 10, no, {0.0, 0.3, 0.6, 0.2, 0.5}, "2 x 5 = 10", 5, "1E1", "", P::None, yes);
-        row("99999 x 99999",       mul, 99999, no, {0.5, top, top}, "99999 x 99999 = 9999800001", 3, "9999800001", "", P::None, yes);
-        row("7 / 2",               div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1.0", P::None, yes);
-        row("2.5 for 7 / 2",       div, 10, no, seven, "7 / 2 = 3 r 1", 3, "2.5", "1", P::None, no);
-        row("wrong remainder",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "3", P::None, no);
-        row("answer first",        div, 10, no, seven, "7 / 2 = 3 r 1", 3, "x", "", P::AnswerNotNumber, no);
-        row("remainder empty",     div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "", P::RemainderMissing, no);
-        row("remainder not a number", div, 10, no, seven, "7 / 2 = 3 r 1", 3, "3", "1x", P::RemainderNotNumber, no);
-        row("3.4 r 0 for 17 / 5",  div, 20, no, {top, 0.84, 0.2}, "17 / 5 = 3 r 2", 3, "3.4", "0", P::None, no);
+        QTest::newRow("largest draws") << PracticeRow{.ticked = all, .question = "10 + 10 = 20", .answer = "20.0", .remainder = "x"};
+        // Without negative answers a subtrahend above the minuend is drawn again.
+        QTest::newRow("subtrahend one above") << PracticeRow{.ticked = sub, .draws = Draws::of("3 - 4") << Draws::operand(2), .question = "3 - 2 = 1", .answer = "1"};
+        QTest::newRow("0 waits for 0") << PracticeRow{.ticked = sub, .draws = Draws::of("0 - 5") << Draws::operand(3) << Draws::operand(10) << Draws::operand(0),
+            .question = "0 - 0 = 0", .answer = "0"};
+        QTest::newRow("negative allowed") << PracticeRow{.ticked = sub, .negative = true, .question = "3 - 4 = -1", .answer = " -1 "};
+        QTest::newRow("skips operations left out") << PracticeRow{.ticked = mul,
+            .draws = QList{Draws::operation(O::Addition), Draws::operation(O::Subtraction)} + Draws::of("2 x 5"), .question = "2 x 5 = 10", .answer = "1E1"};
+        QTest::newRow("99999 x 99999") << PracticeRow{.ticked = mul, .largest = 99999, .question = "99999 x 99999 = 9999800001", .answer = "9999800001"};
+        QTest::newRow("7 / 2") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "3", .remainder = "1.0"};
+        QTest::newRow("2.5 for 7 / 2") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "2.5", .remainder = "1", .right = false};
+        QTest::newRow("wrong remainder") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "3", .remainder = "3", .right = false};
+        QTest::newRow("answer first") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "x", .problem = P::AnswerNotNumber};
+        QTest::newRow("remainder empty") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "3", .problem = P::RemainderMissing};
+        QTest::newRow("remainder not a number") << PracticeRow{.ticked = div, .question = "7 / 2 = 3 r 1", .answer = "3", .remainder = "1x", .problem = P::RemainderNotNumber};
+        QTest::newRow("3.4 r 0 for 17 / 5") << PracticeRow{.ticked = div, .largest = 20, .question = "17 / 5 = 3 r 2", .answer = "3.4", .remainder = "0", .right = false};
         // A fractional part is never right, whatever the decimal separator.
-        row("11,5 for 6 + 5",      all, 10, no, {0.1, 0.59, 0.5}, "6 + 5 = 11", 3, "11,5", "", P::None, no, "de_DE");
-        row("11,0 for 6 + 5",      all, 10, no, {0.1, 0.59, 0.5}, "6 + 5 = 11", 3, "11,0", "", P::None, yes, "de_DE");
-        row("divisor redrawn",     div, 10, no, {top, 0.55, 0.9, 0.35}, "6 / 4 = 1 r 2", 4, "1", "2", P::None, yes);
-        row("divisor 1",           div, 10, no, {top, 0.55, 0.0}, "6 / 1 = 6 r 0", 3, "6", "0", P::None, yes);
-        row("dividend 0",          div, 10, no, {top, 0.0, top}, "0 / 10 = 0 r 0", 3, "0", "0", P::None, yes);
-        row("no operation",        {}, 10, no, {0.5}, "", 0, "", "", P::None, yes);
+        QTest::newRow("11,5 for 6 + 5") << PracticeRow{.ticked = all, .question = "6 + 5 = 11", .answer = "11,5", .right = false, .locale = "de_DE"};
+        QTest::newRow("11,0 for 6 + 5") << PracticeRow{.ticked = all, .question = "6 + 5 = 11", .answer = "11,0", .locale = "de_DE"};
+        // A divisor above the dividend is drawn again, unless the dividend is 0.
+        QTest::newRow("divisor redrawn") << PracticeRow{.ticked = div, .draws = Draws::of("6 / 10") << Draws::divisor(4), .question = "6 / 4 = 1 r 2", .answer = "1", .remainder = "2"};
+        QTest::newRow("divisor 1") << PracticeRow{.ticked = div, .question = "6 / 1 = 6 r 0", .answer = "6", .remainder = "0"};
+        QTest::newRow("dividend 0") << PracticeRow{.ticked = div, .question = "0 / 10 = 0 r 0", .answer = "0", .remainder = "0"};
+        QTest::newRow("no operation") << PracticeRow{};
         // clang-format on
     }
 
     void practice()
     {
-        QFETCH(QList<Operation>, operations);
-        QFETCH(double, largest);
-        QFETCH(bool, allowNegative);
-        QFETCH(QList<double>, draws);
-        QFETCH(QString, question);
-        QFETCH(int, drawn);
-        QFETCH(QString, answer);
-        QFETCH(QString, remainder);
-        QFETCH(AnswerProblem, problem);
-        QFETCH(bool, right);
-        QFETCH(QString, locale);
-        auto *random = new ScriptedRandomSource(draws);
+        QFETCH(PracticeRow, row);
+        if (row.draws.isEmpty() && !row.question.isEmpty())
+            row.draws = Draws::of(row.question.section(" = ", 0, 0), row.largest);
+        auto *random = new ScriptedRandomSource(row.draws);
         PracticeSession session{std::unique_ptr<RandomSource>(random)};
-        session.setAllowNegative(allowNegative);
+        session.setAllowNegative(row.negative);
         PracticeChoice choice;
-        for (Operation op : operations)
-            choice.largest[indexOf(op)] = largest;
+        for (Operation op : row.ticked)
+            choice.largest[indexOf(op)] = row.largest;
         const std::optional<Question> asked = session.newQuestion(choice);
-        QCOMPARE(asked ? written(*asked) : QString(), question);
-        QCOMPARE(random->drawCount(), drawn);
+        QCOMPARE(asked ? written(*asked) : QString(), row.question);
+        QCOMPARE(random->drawCount(), row.draws.size()); // each scripted draw, no more
         if (!asked)
             return;
 
-        const AnswerOutcome outcome = session.answer(answer, remainder, QLocale(locale));
+        const AnswerOutcome outcome =
+            session.answer(row.answer, row.remainder, QLocale(row.locale));
         const auto *verdict = std::get_if<Verdict>(&outcome);
-        QCOMPARE(verdict ? P::None : std::get<AnswerProblem>(outcome), problem);
-        QCOMPARE(verdict && verdict->right, right);
-        QCOMPARE(session.tally().correctAnswers(), right ? 1 : 0);
-        QCOMPARE(session.tally().wrongAnswers(), verdict && !right ? 1 : 0);
-        QCOMPARE(session.questionOpen(), !verdict);
+        QCOMPARE(verdict ? P::None : std::get<AnswerProblem>(outcome), row.problem);
+        const bool judged = row.problem == P::None;
+        QCOMPARE(verdict && verdict->right, judged && row.right);
+        QCOMPARE(session.tally().correctAnswers(), judged && row.right ? 1 : 0);
+        QCOMPARE(session.tally().wrongAnswers(), judged && !row.right ? 1 : 0);
+        QCOMPARE(session.questionOpen(), !judged);
     }
 
     // Halves of the score round up (6.25 to 6.3); the 32768th answer restarts

@@ -133,18 +133,17 @@ private Q_SLOTS:
     // through the controls.
     void texts()
     {
-        // A multiplication (5 x 5), then a division (5 / 2).
-        WindowUnderTest t({0.5, 0.5, 0.5, 0.8, 0.5, 0.1}, "chkOpt0=0");
+        WindowUnderTest t(Draws::of("5 x 5") + Draws::of("5 / 2"), {"chkOpt0=0"});
         AboutWindow about;
         QMessageBox box(QMessageBox::Warning, "Tallyfox", "text", QMessageBox::Ok);
         QStringList seen = {t.get<QCheckBox>("chkAllowNegative")->text(),
                             t.window.findChild<QAction *>("itmAbout")->text(),
                             t.text("lblRemainder"), about.windowTitle(),
                             box.button(QMessageBox::Ok)->text()};
-        t.act("cmdAnswer chkOpt2 chkOpt3 txtMax2=0 cmdAnswer txtMax2=10 cmdAnswer cmdAnswer "
-              "txtUserAnswer=x cmdAnswer");
+        t.act({"cmdAnswer", "chkOpt2", "chkOpt3", "txtMax2=0", "cmdAnswer", "txtMax2=10",
+               "cmdAnswer", "cmdAnswer", "txtUserAnswer=x", "cmdAnswer"});
         seen << t.caption() << t.text("lblSign");
-        t.act("txtUserAnswer=1 cmdAnswer cmdAnswer");
+        t.act({"txtUserAnswer=1", "cmdAnswer", "cmdAnswer"});
         seen << t.text("lblSign");
         // Under English these are the English texts themselves; every other
         // language translates each of them (Qt translates the button). The

@@ -45,20 +45,25 @@ inline QString announced(QAccessibleInterface *announcer)
 }
 #endif
 
-// Each message as "title: text", with the focused control and its selected
-// text as it opened.
+// The focused control and its selected text: "txtMax0 [10]".
+inline QString focusNow()
+{
+    QWidget *focus = QApplication::focusWidget();
+    auto *edit = qobject_cast<QLineEdit *>(focus);
+    return (focus ? focus->objectName() : QString()) + " [" +
+           (edit ? edit->selectedText() : QString()) + ']';
+}
+
+// Each message as "title: text", with the focus as it opened.
 class RecordingMessages final : public UserMessages
 {
 public:
     void warn(QWidget *, const QString &text, const QString &title) override
     {
-        QWidget *focus = QApplication::focusWidget();
-        auto *edit = qobject_cast<QLineEdit *>(focus);
         texts << title + ": " + text;
-        focused << (focus ? focus->objectName() : QString());
-        selected << (edit ? edit->selectedText() : QString());
+        focused << focusNow();
     }
-    QStringList texts, focused, selected;
+    QStringList texts, focused;
 };
 
 // Replaces a box's text as a user does: focus, select all, delete, type.
@@ -71,10 +76,10 @@ inline void type(QLineEdit *box, const QString &text)
 }
 
 // The window over the given store, or a fresh one, holding the stored values
-// written as "key=value key=value".
+// written as "key=text" (the text is all after the first "=").
 struct WindowUnderTest
 {
-    explicit WindowUnderTest(QList<double> draws = {0.0}, const QString &stored = {},
+    explicit WindowUnderTest(QList<double> draws = {0.0}, const QStringList &stored = {},
                              const std::shared_ptr<MemorySettingsStore> &settings = nullptr)
         : store(settings ? settings : std::make_shared<MemorySettingsStore>()),
           window((storeValues(stored), *store), messages,
@@ -94,10 +99,10 @@ struct WindowUnderTest
     QLineEdit *edit(const QString &name) { return get<QLineEdit>(name); }
     QString text(const QString &name) { return get<QLabel>(name)->text(); }
     bool shown(const QString &name) { return !get(name)->isHidden(); }
-    void storeValues(const QString &pairs)
+    void storeValues(const QStringList &pairs)
     {
-        for (const QString &pair : pairs.split(' ', Qt::SkipEmptyParts))
-            store->values.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        for (const QString &pair : pairs)
+            store->values.insert(pair.section('=', 0, 0), pair.section('=', 1, -1));
     }
     QString caption() { return get<QPushButton>("cmdAnswer")->text(); }
     QString panels() // the four status panels, joined by "|"
@@ -122,12 +127,13 @@ struct WindowUnderTest
                    ? w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, w).center()
                    : w->rect().center();
     }
-    // "name" clicks the control, "box=text" types into the box.
-    void act(const QString &actions)
+    // "name" clicks the control, "box=text" types the text (all after the
+    // first "=") into the box.
+    void act(const QStringList &actions)
     {
-        for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+        for (const QString &action : actions) {
             if (action.contains('='))
-                type(edit(action.section('=', 0, 0)), action.section('=', 1));
+                type(edit(action.section('=', 0, 0)), action.section('=', 1, -1));
             else
                 QTest::mouseClick(get(action), Qt::LeftButton, {}, clickPoint(get(action)));
         }

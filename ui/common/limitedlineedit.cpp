@@ -49,6 +49,7 @@ void LimitedLineEdit::setProgramText(const QString &text)
         setMaxLength(static_cast<int>(text.size()));
     setText(text);
     fitLimitToText();
+    fitFontToText(); // also when the caller blocks the box's signals
     // A text longer than the box shows its beginning, not its end.
     setCursorPosition(0);
 }

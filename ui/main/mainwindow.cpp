@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 MainWindow::MainWindow(SettingsStore &settings, UserMessages &messages,
@@ -67,12 +68,8 @@ void MainWindow::Form_Load()
 
 void MainWindow::InitControls()
 {
-    const OptionValues options = readOptions();
-    showOptionRules(options);
     for (LimitedLineEdit *box : txtMax)
         box->setUserMaxLength(largestNumberMaxLength);
-    m_session.setAllowNegative(options.allowNegative());
-    showScore(options.scoreShown());
     lblSign->clear();
     lblSign->setAccessibleName(QString());
     hideAnswerExtras();
@@ -80,14 +77,7 @@ void MainWindow::InitControls()
 
 void MainWindow::LoadSettings()
 {
-    // Each control the load changes runs its handler, as a user's change does.
-    const OptionValues options = OptionValues::load(m_settings);
-    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
-        chkOpt[i]->setValue(options.chkOpt[i]);
-        txtMax[i]->setProgramText(options.txtMax[i]);
-    }
-    chkAllowNegative->setValue(options.chkAllowNegative);
-    chkScore->setValue(options.chkScore);
+    showOptions(OptionValues::load(m_settings));
 }
 
 void MainWindow::SaveSettings()
@@ -129,21 +119,38 @@ OptionValues MainWindow::readOptions() const
     return options;
 }
 
-void MainWindow::showOptionRules(const OptionValues &options)
+void MainWindow::showOptions(const OptionValues &options)
+{
+    // Set as a program, not a user, sets them: no handler runs on the way,
+    // and the rules are applied once, to the whole panel.
+    for (std::size_t i = 0; i < chkOpt.size(); ++i) {
+        const QSignalBlocker tick(chkOpt[i]), box(txtMax[i]);
+        chkOpt[i]->setValue(options.chkOpt[i]);
+        txtMax[i]->setProgramText(options.txtMax[i]);
+    }
+    const QSignalBlocker negative(chkAllowNegative), score(chkScore);
+    chkAllowNegative->setValue(options.chkAllowNegative);
+    chkScore->setValue(options.chkScore);
+    applyOptionRules(options);
+}
+
+void MainWindow::applyOptionRules(const OptionValues &options)
 {
     for (Operation op : allOperations)
         txtMax[indexOf(op)]->setEnabled(options.ticked(op));
     chkAllowNegative->setEnabled(options.allowNegativeEnabled());
+    m_session.setAllowNegative(options.allowNegative());
+    showScore(options.scoreShown());
 }
 
 void MainWindow::chkOpt_Click()
 {
-    showOptionRules(readOptions());
+    applyOptionRules(readOptions());
 }
 
 void MainWindow::chkAllowNegative_Click()
 {
-    m_session.setAllowNegative(readOptions().allowNegative());
+    applyOptionRules(readOptions());
 }
 
 void MainWindow::txtMax_Change(std::size_t index)
@@ -153,7 +160,7 @@ void MainWindow::txtMax_Change(std::size_t index)
 
 void MainWindow::chkScore_Click()
 {
-    showScore(readOptions().scoreShown());
+    applyOptionRules(readOptions());
 }
 
 void MainWindow::showScore(bool show)

@@ -21,9 +21,10 @@
 // (showVerdict), which also refreshes the status bar (UpdateScore). The practice itself (tally,
 // question, judging) is a PracticeSession and the options panel's rules and check are an
 // OptionValues; this window reads its option controls into one at once
-// (readOptions), and writes back what it says (showOptionRules, the failing
+// (readOptions), and writes back what it says (applyOptionRules, the failing
 // boxes, the choice a question is drawn from). The options are loaded at
-// start-up (Form_Load) and saved on every close (Form_Unload). A screen
+// start-up (Form_Load), into the panel in one pass (showOptions), and saved
+// on every close (Form_Unload). A screen
 // reader finds each sum in its answer box's description while the question is
 // open, and is told each verdict through an Announcer.
 #pragma once
@@ -97,8 +98,14 @@ private:
     void CheckAnswer();
     void UpdateScore();
 
+    /// What the options panel shows.
     OptionValues readOptions() const;
-    void showOptionRules(const OptionValues &options);
+    /// Shows @p options in the panel and applies its rules.
+    void showOptions(const OptionValues &options);
+    /// The rules that tie the panel together: each ticked operation's box
+    /// usable, "Allow negative answers" usable with Subtraction and read into
+    /// the session, the score shown or hidden. The one place they are applied.
+    void applyOptionRules(const OptionValues &options);
     void showScore(bool show);
     void showAnswerProblem(AnswerProblem problem);
     void showVerdict(const Verdict &verdict);
