@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QRawFont>
 
 QString faceForScript(QLocale::Script script)
 {
@@ -47,11 +48,17 @@ std::optional<QLocale> setUpPupilLanguage(const QLocale &locale)
     // translation for that language is installed.
     const QLocale shown = language.value_or(QLocale::c());
     QGuiApplication::setLayoutDirection(language ? shown.textDirection() : Qt::LeftToRight);
-    // The faces after the first draw what it lacks: Latin digits and names,
-    // or Arabic-Indic digits under a Latin translation.
+    // One face draws the windows, and borrows from the machine's others what
+    // it lacks. A face named after it would cost a search through every
+    // installed face for each style and script at start-up, so one is named
+    // only where sums need it: Western digits, in the face the boxes were
+    // measured for, where the language's face has none (Thai).
+    QStringList faces = {faceForScript(shown.script())};
+    if (!QRawFont::fromFont(QFont(faces.first())).supportsCharacter(U'0'))
+        faces << QStringLiteral("Liberation Sans");
     QFont font = QGuiApplication::font();
-    font.setFamilies({faceForScript(shown.script()), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Noto Sans Arabic UI")});
+    font.setFamilies(faces);
+    font.setStyleHint(QFont::SansSerif);
     QGuiApplication::setFont(font);
     PupilLocale::setCurrent(PupilLocale::fromTranslation(locale));
     installAccessibleHandlers();

@@ -23,9 +23,11 @@ NumberLabel::NumberLabel(const QFont &font, const QString &role, QWidget *parent
 void NumberLabel::setNumber(double value)
 {
     const QString text = wholeNumberText(value);
-    // Half an x clear of the border on either side.
+    // Half a digit clear of the border on either side (a digit of the
+    // pupil's, which the face has: a letter it lacked would be looked for in
+    // every other face).
     const int room =
-        contentsRect().width() - QFontMetrics(m_font).horizontalAdvance(QLatin1Char('x')) / 2;
+        contentsRect().width() - QFontMetrics(m_font).horizontalAdvance(wholeNumberText(0)) / 2;
     setFont(fittedFont(m_font, text, room, m_font.pointSizeF() * 3 / 4, 0.5));
     setText(text);
 }
