@@ -6,7 +6,7 @@
 // Tallyfox/Tallyfox.conf under the user's configuration folder.
 #pragma once
 
-#include "settingsstore.h"
+#include "options/settingsstore.h"
 
 #include <QSettings>
 
