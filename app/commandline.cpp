@@ -4,7 +4,7 @@
 
 #include "commandline.h"
 
-#include "appidentity.h"
+#include "foundation/appidentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -4,8 +4,8 @@
 
 // Starts the program: the main window, centred on the screen; closing it
 // ends the program.
-#include "appidentity.h"
 #include "commandline.h"
+#include "foundation/appidentity.h"
 #include "foundation/translations.h"
 #include "options/qsettingsstore.h"
 #include "ui/common/pupillanguage.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "programfolder.h"
+#include "foundation/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

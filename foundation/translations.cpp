@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "translations.h"
+#include "foundation/translations.h"
 
-#include "programfolder.h"
+#include "foundation/programfolder.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "optionkeys.h"
+#include "options/optionkeys.h"
 
 namespace {
 

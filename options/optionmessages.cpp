@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "optionmessages.h"
+#include "options/optionmessages.h"
 
 #include "quiz/pupillocale.h"
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "optionvalues.h"
+#include "options/optionvalues.h"
 
 #include "quiz/numbertext.h"
 

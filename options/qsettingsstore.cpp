@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "qsettingsstore.h"
+#include "options/qsettingsstore.h"
 
-#include "appidentity.h"
-#include "optionkeys.h"
-#include "settingsfileformat.h"
+#include "foundation/appidentity.h"
+#include "options/optionkeys.h"
+#include "options/settingsfileformat.h"
 
 QSettingsStore::QSettingsStore()
     : m_settings(SettingsFileFormat::format(), QSettings::UserScope, AppIdentity::title(),

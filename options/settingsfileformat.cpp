@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settingsfileformat.h"
+#include "options/settingsfileformat.h"
 
 #include <QByteArrayView>
 #include <QStringList>

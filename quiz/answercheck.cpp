@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "answercheck.h"
+#include "quiz/answercheck.h"
 
-#include "numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation.h"
+#include "quiz/operation.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practicesession.h"
+#include "quiz/practicesession.h"
 
 PracticeSession::PracticeSession(std::unique_ptr<RandomSource> random)
     : m_random(random ? std::move(random)

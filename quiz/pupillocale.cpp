@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pupillocale.h"
+#include "quiz/pupillocale.h"
 
 #include <QCoreApplication>
 #include <QStringView>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "questiongenerator.h"
+#include "quiz/questiongenerator.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "randomsource.h"
+#include "quiz/randomsource.h"
 
 #include <QTime>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "spokentexts.h"
+#include "quiz/spokentexts.h"
 
-#include "numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <QCoreApplication>
 

@@ -4,9 +4,9 @@
 
 // Builds frmAbout and its controls; positions and sizes are given in twips,
 // as a left-to-right window has them, and mirrored when it reads right to left.
-#include "aboutwindow.h"
+#include "ui/about/aboutwindow.h"
 
-#include "appidentity.h"
+#include "foundation/appidentity.h"
 #include "ui/common/appicons.h"
 #include "ui/common/uimetrics.h"
 

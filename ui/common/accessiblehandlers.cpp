@@ -4,9 +4,9 @@
 
 #include "accessiblehandlers.h"
 
-#include "announcer.h"
 #include "buttonaccessible.h"
 #include "lineeditaccessible.h"
+#include "ui/common/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

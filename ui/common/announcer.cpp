@@ -4,9 +4,9 @@
 
 // The announcer: Qt's announcement event where there is one, else a
 // notification that appears.
-#include "announcer.h"
+#include "ui/common/announcer.h"
 
-#include "uimetrics.h"
+#include "ui/common/uimetrics.h"
 
 #include <QAccessible>
 

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The icons come from the "icons" resource built from assets/icons.
-#include "appicons.h"
+#include "ui/common/appicons.h"
 
 #include <QImageReader>
 

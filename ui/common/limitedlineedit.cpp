@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "limitedlineedit.h"
+#include "ui/common/limitedlineedit.h"
 
-#include "uimetrics.h"
+#include "ui/common/uimetrics.h"
 
 #include <QStyle>
 #include <QStyleOptionFrame>

@@ -5,7 +5,7 @@
 // The accessible text of the program's line edits.
 #include "lineeditaccessible.h"
 
-#include "limitedlineedit.h"
+#include "ui/common/limitedlineedit.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pupillanguage.h"
+#include "ui/common/pupillanguage.h"
 
 #include "accessiblehandlers.h"
 #include "foundation/translations.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "uimetrics.h"
+#include "ui/common/uimetrics.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -4,12 +4,10 @@
 
 // The main window's behaviour: start-up and close, the options panel, and
 // the question cycle driven by the answer button.
-#include "mainwindow.h"
+#include "ui/main/mainwindow.h"
 
-#include "appidentity.h"
+#include "foundation/appidentity.h"
 #include "foundation/programfolder.h"
-#include "numberlabel.h"
-#include "optioncheckbox.h"
 #include "options/optionmessages.h"
 #include "options/settingsstore.h"
 #include "quiz/numbertext.h"
@@ -18,7 +16,9 @@
 #include "ui/common/announcer.h"
 #include "ui/common/limitedlineedit.h"
 #include "ui/common/uimetrics.h"
-#include "usermessages.h"
+#include "ui/main/numberlabel.h"
+#include "ui/main/optioncheckbox.h"
+#include "ui/main/usermessages.h"
 
 #include <QAction>
 #include <QApplication>

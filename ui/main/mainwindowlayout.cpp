@@ -5,10 +5,7 @@
 // The controls of the main window, each at a fixed place in twips so that
 // the window looks the same on every desktop; place() mirrors them in a
 // window that reads right to left.
-#include "appidentity.h"
-#include "mainwindow.h"
-#include "numberlabel.h"
-#include "optioncheckbox.h"
+#include "foundation/appidentity.h"
 #include "quiz/answercheck.h"
 #include "quiz/operation.h"
 #include "quiz/pupillocale.h"
@@ -16,6 +13,9 @@
 #include "ui/common/appicons.h"
 #include "ui/common/limitedlineedit.h"
 #include "ui/common/uimetrics.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/numberlabel.h"
+#include "ui/main/optioncheckbox.h"
 
 #include <QCoreApplication>
 #include <QFrame>

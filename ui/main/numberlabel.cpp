@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "numberlabel.h"
+#include "ui/main/numberlabel.h"
 
 #include "quiz/numbertext.h"
 #include "ui/common/uimetrics.h"

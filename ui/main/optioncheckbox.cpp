@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "optioncheckbox.h"
+#include "ui/main/optioncheckbox.h"
 
 CheckValue OptionCheckBox::value() const
 {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "usermessages.h"
+#include "ui/main/usermessages.h"
 
 #include <QMessageBox>
 

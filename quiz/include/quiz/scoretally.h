@@ -5,7 +5,7 @@
 // The running tally of judged answers and the four status bar texts.
 #pragma once
 
-#include "pupillocale.h"
+#include "quiz/pupillocale.h"
 
 #include <QString>
 #include <QStringList>

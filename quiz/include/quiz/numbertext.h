@@ -7,7 +7,7 @@
 // whole number for display.
 #pragma once
 
-#include "pupillocale.h"
+#include "quiz/pupillocale.h"
 
 #include <QLocale>
 #include <QString>

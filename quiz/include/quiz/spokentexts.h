@@ -7,8 +7,8 @@
 // translation context "PracticeSession", under which they are translated.
 #pragma once
 
-#include "answercheck.h"
-#include "questiongenerator.h"
+#include "quiz/answercheck.h"
+#include "quiz/questiongenerator.h"
 
 #include <QString>
 

@@ -7,12 +7,12 @@
 // what comes back; every decision of the practice is taken here.
 #pragma once
 
-#include "answercheck.h"
-#include "operation.h"
-#include "pupillocale.h"
-#include "questiongenerator.h"
-#include "randomsource.h"
-#include "scoretally.h"
+#include "quiz/answercheck.h"
+#include "quiz/operation.h"
+#include "quiz/pupillocale.h"
+#include "quiz/questiongenerator.h"
+#include "quiz/randomsource.h"
+#include "quiz/scoretally.h"
 
 #include <QLocale>
 #include <QString>

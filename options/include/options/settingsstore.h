@@ -5,7 +5,7 @@
 // The per-user store the options are kept in between runs.
 #pragma once
 
-#include "optionkeys.h"
+#include "options/optionkeys.h"
 
 #include <QString>
 

@@ -6,8 +6,8 @@
 // out its right answer. The window shows what these return.
 #pragma once
 
-#include "operation.h"
-#include "randomsource.h"
+#include "quiz/operation.h"
+#include "quiz/randomsource.h"
 
 #include <array>
 #include <optional>

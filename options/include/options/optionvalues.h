@@ -8,10 +8,10 @@
 // into an OptionValues and writes back what it says.
 #pragma once
 
-#include "optionkeys.h"
+#include "options/optionkeys.h"
+#include "options/settingsstore.h"
 #include "quiz/practicesession.h"
 #include "quiz/pupillocale.h"
-#include "settingsstore.h"
 
 #include <QList>
 #include <QLocale>

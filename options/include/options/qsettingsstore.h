@@ -9,7 +9,7 @@
 // school can preset the options for all its pupils.
 #pragma once
 
-#include "settingsstore.h"
+#include "options/settingsstore.h"
 
 #include <QSettings>
 

@@ -6,8 +6,8 @@
 // is judged.
 #pragma once
 
-#include "operation.h"
-#include "pupillocale.h"
+#include "quiz/operation.h"
+#include "quiz/pupillocale.h"
 
 #include <QLocale>
 #include <QString>
