@@ -26,7 +26,8 @@ constexpr double labelPointSize = 12;
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *label = place(new QLabel(text, parent), name, geometry, designFont(labelPointSize, true));
+    auto *label =
+        place(new QLabel(text, parent), name, geometry, designFontFor(labelPointSize, text, true));
     label->setTextFormat(Qt::PlainText);
     // At the icon's side whatever the text's own direction: a Latin name
     // keeps to the right in a window that reads right to left.

@@ -10,7 +10,6 @@
 
 #include <QFont>
 #include <QGuiApplication>
-#include <QRawFont>
 
 QString faceForScript(QLocale::Script script)
 {
@@ -49,15 +48,11 @@ std::optional<QLocale> setUpPupilLanguage(const QLocale &locale)
     const QLocale shown = language.value_or(QLocale::c());
     QGuiApplication::setLayoutDirection(language ? shown.textDirection() : Qt::LeftToRight);
     // One face draws the windows, and borrows from the machine's others what
-    // it lacks. A face named after it would cost a search through every
-    // installed face for each style and script at start-up, so one is named
-    // only where sums need it: Western digits, in the face the boxes were
-    // measured for, where the language's face has none (Thai).
-    QStringList faces = {faceForScript(shown.script())};
-    if (!QRawFont::fromFont(QFont(faces.first())).supportsCharacter(U'0'))
-        faces << QStringLiteral("Liberation Sans");
+    // it lacks (a Latin menu key, say). A face named after it would cost a
+    // search through every installed face for each style and script at
+    // start-up; the sums' digits and signs are looked after by designFontFor().
     QFont font = QGuiApplication::font();
-    font.setFamilies(faces);
+    font.setFamilies({faceForScript(shown.script())});
     font.setStyleHint(QFont::SansSerif);
     QGuiApplication::setFont(font);
     PupilLocale::setCurrent(PupilLocale::fromTranslation(locale));

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QRawFont>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -28,6 +29,34 @@ QFont designFont(double pointSize, bool bold)
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
+}
+
+namespace {
+
+// Whether the face of @p font itself, without borrowing, draws every
+// character of @p text that is drawn at all (direction marks are not).
+bool drawsAll(const QFont &font, const QString &text)
+{
+    const QRawFont face = QRawFont::fromFont(font);
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.cbegin(), characters.cend(), [&](uint c) {
+        return QChar::category(c) == QChar::Other_Format || face.supportsCharacter(c);
+    });
+}
+
+} // namespace
+
+QFont designFontFor(double pointSize, const QString &shown, bool bold)
+{
+    // A face that lacks a character borrows it from another the machine has,
+    // found by a search through all of them, and the boxes were measured for
+    // Liberation Sans's digits.
+    QFont font = designFont(pointSize, bold);
+    if (drawsAll(font, shown))
+        return font;
+    QFont latin = font;
+    latin.setFamilies({QStringLiteral("Liberation Sans")});
+    return drawsAll(latin, shown) ? latin : font;
 }
 
 QFont fittedFont(QFont font, const QString &text, int room, double smallest, double step)

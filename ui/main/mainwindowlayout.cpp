@@ -35,9 +35,25 @@ constexpr double signPointSize = 24;
 // language, which the translation test checks.
 constexpr int statusPanelWidth = 2500;
 
-QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
+// The characters a sum shows: the pupil's digits and minus sign, and the
+// operations' signs with the equals sign.
+QString sumDigits()
 {
-    auto *label = place(new QLabel(caption, parent), name, at, designFont(signPointSize));
+    return PupilLocale::current().withDigitsAndSigns(QStringLiteral("-0123456789"));
+}
+
+QString sumSigns()
+{
+    QString signs = QStringLiteral("=");
+    for (Operation op : allOperations)
+        signs += operationSign(op);
+    return signs;
+}
+
+QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at,
+                  const QFont &font)
+{
+    auto *label = place(new QLabel(caption, parent), name, at, font);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -46,7 +62,7 @@ QLabel *signLabel(QWidget *parent, const QString &name, const QString &caption, 
 // reads its number as the name and @p role ("First number") as the description.
 NumberLabel *numberBox(QWidget *parent, const QString &name, const QRect &at, const QString &role)
 {
-    const QFont font = designFont(numberPointSize);
+    const QFont font = designFontFor(numberPointSize, sumDigits());
     return place(new NumberLabel(font, role, parent), name, at, font);
 }
 
@@ -59,14 +75,15 @@ QLabel *remainderLabel(QWidget *parent, const QString &name, const QRect &at)
     //: longer word is set smaller to fit
     const QString sign =
         QCoreApplication::translate("MainWindow", "@", "sign between a quotient and its remainder");
-    QLabel *label = signLabel(parent, name, sign, at);
+    QLabel *label = signLabel(parent, name, sign, at, designFont(signPointSize));
     label->setFont(fittedFont(label->font(), sign, at.width(), 6, 1));
     return label;
 }
 
 LimitedLineEdit *answerBox(QWidget *parent, const QString &name, const QRect &at)
 {
-    auto *box = place(new LimitedLineEdit(parent), name, at, designFont(numberPointSize));
+    auto *box =
+        place(new LimitedLineEdit(parent), name, at, designFontFor(numberPointSize, sumDigits()));
     box->setFittedFont(box->font());
     box->setAlignment(Qt::AlignCenter);
     box->setUserMaxLength(answerMaxLength);
@@ -117,6 +134,7 @@ void MainWindow::createOptionsFrame()
               twipsRect(120, 120, 4695, 4815), designFont(captionPointSize));
 
     const QFont font = designFont(optionsPointSize);
+    const QFont numbers = designFontFor(optionsPointSize, sumDigits());
     struct Row
     {
         int top;
@@ -146,8 +164,8 @@ void MainWindow::createOptionsFrame()
         // 630 twips, so that 99999 shows whole in Liberation Sans; wider
         // digits are set smaller.
         txtMax[at] = place(new LimitedLineEdit(fraOptions), QStringLiteral("txtMax") + index,
-                           twipsRect(3000, rows[at].top, 630, 285), font);
-        txtMax[at]->setFittedFont(font);
+                           twipsRect(3000, rows[at].top, 630, 285), numbers);
+        txtMax[at]->setFittedFont(numbers);
         txtMax[at]->setToolTip(PupilLocale::current().withDigits(tr("1 to 99999")));
         txtMax[at]->setAccessibleName(tr("Largest number for %1").arg(operationName(op)));
     }
@@ -187,14 +205,16 @@ void MainWindow::createQuizArea()
     lblNum1 = numberBox(quiz, QStringLiteral("lblNum1"), quizRect(5280, 720, 1125, 495),
                         tr("First number"));
     // The sign's name is the spoken word ("plus"), set with each question.
+    const QFont signs = designFontFor(signPointSize, sumSigns());
     lblSign = signLabel(quiz, QStringLiteral("lblSign"), QStringLiteral("+"),
-                        quizRect(6480, 720, 495, 495));
+                        quizRect(6480, 720, 495, 495), signs);
     //: Spoken description of the box showing the sign of the sum (+, -, x, /):
     //: the sign itself, not the name of the operation
     lblSign->setAccessibleDescription(tr("Operation"));
     lblNum2 = numberBox(quiz, QStringLiteral("lblNum2"), quizRect(7080, 720, 1125, 495),
                         tr("Second number"));
-    signLabel(quiz, QStringLiteral("lblEquals"), QStringLiteral("="), quizRect(8280, 720, 495, 495))
+    signLabel(quiz, QStringLiteral("lblEquals"), QStringLiteral("="), quizRect(8280, 720, 495, 495),
+              signs)
         ->setAccessibleName(tr("equals"));
     txtUserAnswer =
         answerBox(quiz, QStringLiteral("txtUserAnswer"), quizRect(8880, 720, 2175, 495));

@@ -28,6 +28,13 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 /// The windows' faces (see designFamily()) at @p pointSize.
 QFont designFont(double pointSize, bool bold = false);
 
+/// designFont(), for a control that shows the characters of @p shown (a
+/// sum's digits or signs, a web address): in Liberation Sans instead where
+/// the language's face lacks one of them and Liberation Sans has them all
+/// (Thai's face has no Latin letters or digits, Arabic's no plus or equals
+/// sign).
+QFont designFontFor(double pointSize, const QString &shown, bool bold = false);
+
 /// @p font, set smaller in steps of @p step points while @p text is wider
 /// than @p room pixels, down to the first size at or below @p smallest.
 QFont fittedFont(QFont font, const QString &text, int room, double smallest, double step);
