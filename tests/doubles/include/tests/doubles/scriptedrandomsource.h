@@ -32,7 +32,10 @@ private:
 /// draws that gives it, with the largest number @p largest.
 struct Draws
 {
-    static double operation(Operation op) { return (indexOf(op) + 0.5) / operationCount; }
+    static double operation(Operation op)
+    {
+        return (static_cast<double>(indexOf(op)) + 0.5) / operationCount;
+    }
     static double operand(double n, double largest = 10) { return (n + 0.5) / (largest + 1); }
     static double divisor(double n, double largest = 10) { return (n - 0.5) / largest; }
     /// Those that pose @p sum, written "7 + 5", "7 - 3", "7 x 5" or "17 / 5".
